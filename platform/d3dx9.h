@@ -1,0 +1,33 @@
+// The texture loader of the Direct3D 9 utility library, for PNG and JPEG files.
+#pragma once
+
+#include "platform/d3d9.h"
+
+#define D3DX_DEFAULT ((UINT)-1)
+
+struct D3DXIMAGE_INFO {
+    UINT Width;
+    UINT Height;
+    UINT Depth;
+    UINT MipLevels;
+    D3DFORMAT Format;
+};
+
+struct PALETTEENTRY {
+    BYTE peRed;
+    BYTE peGreen;
+    BYTE peBlue;
+    BYTE peFlags;
+};
+
+// Loads the image file into a new texture of the image's own size (one level,
+// A8R8G8B8). The format is told by the file's content, not its name; a path
+// written the Windows way ("Grafik\\holz.jpg", "Grafik//0.png") names the same
+// file as its forward-slash form. Texels exactly equal to colorKey (ARGB)
+// become transparent black; 0 means no key. On failure nothing is stored in
+// *texture and a failure result is returned.
+HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* srcFile, UINT width,
+                                     UINT height, UINT mipLevels, DWORD usage, D3DFORMAT format,
+                                     D3DPOOL pool, DWORD filter, DWORD mipFilter,
+                                     D3DCOLOR colorKey, D3DXIMAGE_INFO* srcInfo,
+                                     PALETTEENTRY* palette, IDirect3DTexture9** texture);

@@ -1,0 +1,27 @@
+// The one Direct3D 9 device of the program and the fixed pipeline it draws with.
+#pragma once
+
+#include "platform/d3d9.h"
+
+class Graphics {
+public:
+    HRESULT Create(HWND hwnd);
+    HRESULT Destroy();
+
+    HRESULT Clear(D3DCOLOR color);
+    HRESULT BeginScene();
+    HRESULT EndScene();
+    HRESULT Present();
+
+    IDirect3D9* GetD3D() { return d3d; }
+    IDirect3DDevice9* GetDevice() { return device; }
+    int IsReady() { return ready; }
+
+    IDirect3D9* d3d = nullptr;
+    IDirect3DDevice9* device = nullptr;
+    D3DPRESENT_PARAMETERS presentParams = {};
+    int ready = 0;
+    HWND hwnd = nullptr;
+};
+
+extern Graphics g_graphics;
