@@ -16,6 +16,9 @@ public:
     HRESULT Release();
     HRESULT ReleaseHighlight();
 
+    int IsBlinking() const { return blinking; }
+    float GetTimer() const { return timer; }
+
 protected:
     int blinking = 0;
     float timer = 0.0f;

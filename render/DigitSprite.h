@@ -8,6 +8,9 @@ public:
     DigitSprite() {}
 
     HRESULT Load(float x, float y, int extra);
+    // Draws the quad with digit d's image, whether or not the sprite is
+    // visible. A value outside 0..9 never reaches past the ten images: below
+    // 0 it shows 0, above 9 it shows 9 (a long chain reads as "9").
     HRESULT DrawDigit(int d);
     HRESULT Release();
 

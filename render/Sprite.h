@@ -16,6 +16,7 @@ struct Vertex {
     float u = 0.0f;
     float v = 0.0f;
 };
+static_assert(sizeof(Vertex) == 24, "a Vertex is one vertex of the buffer, 24 bytes");
 
 class Sprite {
 public:
@@ -40,6 +41,10 @@ public:
     int GetHeight() { return height; }
 
 protected:
+    // Binds the quad's buffer and the given image (null for none) and draws
+    // its two triangles; fails only when there is no device to draw on.
+    HRESULT DrawQuad(IDirect3DTexture9* image);
+
     IDirect3DTexture9* texture = nullptr;
     IDirect3DVertexBuffer9* vertexBuffer = nullptr;
     Vertex vertices[6];

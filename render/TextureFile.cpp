@@ -1,0 +1,14 @@
+#include "render/TextureFile.h"
+
+#include "platform/d3dx9.h"
+#include "render/Graphics.h"
+
+IDirect3DTexture9* LoadTextureFile(const char* file) {
+    IDirect3DTexture9* texture = nullptr;
+    // The loader stores a texture only when it succeeds, so its result says
+    // nothing that the pointer does not.
+    D3DXCreateTextureFromFileExA(g_graphics.GetDevice(), file, D3DX_DEFAULT, D3DX_DEFAULT,
+                                 D3DX_DEFAULT, 0, D3DFMT_UNKNOWN, D3DPOOL_DEFAULT, D3DX_DEFAULT,
+                                 D3DX_DEFAULT, 0, nullptr, nullptr, &texture);
+    return texture;
+}
