@@ -1,13 +1,62 @@
 // Loading an image file into a new texture.
 #include "platform/d3dx9.h"
 
+#include "platform/loader/image_decoder.h"
+#include "platform/loader/image_file.h"
+#include "platform/loader/texture_upload.h"
+
+#include <new>
+
+namespace {
+
+// This loader does not scale: a requested size must be the image's own.
+bool isOwnSize(UINT requested, uint32_t own) {
+    return requested == 0 || requested == D3DX_DEFAULT || requested == own;
+}
+
+HRESULT loadTexture(IDirect3DDevice9* device, const char* srcFile, UINT width, UINT height,
+                    DWORD usage, D3DFORMAT format, D3DPOOL pool, D3DCOLOR colorKey,
+                    D3DXIMAGE_INFO* srcInfo, IDirect3DTexture9** texture) {
+    std::vector<uint8_t> bytes;
+    if (!loader::readFile(loader::localPath(srcFile), bytes))
+        return E_FAIL;
+    loader::DecodedImage image;
+    if (!loader::decodeImage(bytes.data(), bytes.size(), image))
+        return E_FAIL;
+    if (!isOwnSize(width, image.width) || !isOwnSize(height, image.height))
+        return D3DERR_INVALIDCALL;
+
+    loader::applyColorKey(image, colorKey);
+    const D3DFORMAT textureFormat = format == D3DFMT_UNKNOWN ? D3DFMT_A8R8G8B8 : format;
+    HRESULT result = loader::uploadImage(device, image, usage, textureFormat, pool, texture);
+    if (FAILED(result))
+        return result;
+    if (srcInfo) {
+        srcInfo->Width = image.width;
+        srcInfo->Height = image.height;
+        srcInfo->Depth = 1;
+        srcInfo->MipLevels = 1;
+        srcInfo->Format = image.hasAlpha ? D3DFMT_A8R8G8B8 : D3DFMT_X8R8G8B8;
+    }
+    return S_OK;
+}
+
+} // namespace
+
 HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* srcFile, UINT width,
                                      UINT height, UINT mipLevels, DWORD usage, D3DFORMAT format,
-                                     D3DPOOL pool, DWORD filter, DWORD mipFilter,
-                                     D3DCOLOR colorKey, D3DXIMAGE_INFO* srcInfo,
-                                     PALETTEENTRY* palette, IDirect3DTexture9** texture) {
-    (void)device, (void)srcFile, (void)width, (void)height, (void)mipLevels, (void)usage;
-    (void)format, (void)pool, (void)filter, (void)mipFilter, (void)colorKey, (void)srcInfo;
-    (void)palette, (void)texture;
-    return E_FAIL;
+                                     D3DPOOL pool, DWORD filter, DWORD mipFilter, D3DCOLOR colorKey,
+                                     D3DXIMAGE_INFO* srcInfo, PALETTEENTRY* palette,
+                                     IDirect3DTexture9** texture) {
+    // The device's textures have one level and no palette; the texture is the
+    // image's own size, so there is nothing to filter.
+    (void)mipLevels, (void)filter, (void)mipFilter, (void)palette;
+    if (!device || !srcFile || !texture)
+        return D3DERR_INVALIDCALL;
+    try {
+        return loadTexture(device, srcFile, width, height, usage, format, pool, colorKey, srcInfo,
+                           texture);
+    } catch (const std::bad_alloc&) {
+        return E_FAIL;
+    }
 }

@@ -1,0 +1,32 @@
+// Packing decoded samples into texels.
+#include "platform/loader/decoded_image.h"
+
+namespace loader {
+
+namespace {
+
+uint32_t argb(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
+    return (uint32_t(a) << 24) | (uint32_t(r) << 16) | (uint32_t(g) << 8) | uint32_t(b);
+}
+
+} // namespace
+
+bool isAcceptedSize(uint32_t width, uint32_t height) {
+    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide;
+}
+
+void appendRgbaRow(const uint8_t* rgba, uint32_t width, std::vector<uint32_t>& texels) {
+    size_t start = texels.size();
+    texels.resize(start + width);
+    for (uint32_t x = 0; x < width; ++x, rgba += 4)
+        texels[start + x] = argb(rgba[3], rgba[0], rgba[1], rgba[2]);
+}
+
+void appendRgbRow(const uint8_t* rgb, uint32_t width, std::vector<uint32_t>& texels) {
+    size_t start = texels.size();
+    texels.resize(start + width);
+    for (uint32_t x = 0; x < width; ++x, rgb += 3)
+        texels[start + x] = argb(0xFF, rgb[0], rgb[1], rgb[2]);
+}
+
+} // namespace loader

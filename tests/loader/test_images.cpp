@@ -1,0 +1,153 @@
+#include "tests/loader/test_images.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include <jpeglib.h>
+#include <zlib.h>
+
+namespace test_images {
+
+namespace {
+
+void appendToBytes(png_structp png, png_bytep data, size_t length) {
+    auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + length);
+}
+
+void flushNothing(png_structp) {}
+
+void putBigEndian32(Bytes& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(uint8_t(value >> shift));
+}
+
+void putChunk(Bytes& out, const char* type, const Bytes& data) {
+    putBigEndian32(out, uint32_t(data.size()));
+    Bytes typed(type, type + 4);
+    typed.insert(typed.end(), data.begin(), data.end());
+    out.insert(out.end(), typed.begin(), typed.end());
+    putBigEndian32(out, uint32_t(crc32(0, typed.data(), uInt(typed.size()))));
+}
+
+} // namespace
+
+// Writing a well-formed image cannot fail, so libpng's and libjpeg's default
+// error handling (abort or exit) is good enough here.
+Bytes encodePng(const PngSpec& spec) {
+    Bytes out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(png, &out, appendToBytes, flushNothing);
+    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
+                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (!spec.palette.empty())
+        png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
+    if (!spec.paletteAlpha.empty())
+        png_set_tRNS(png, info, spec.paletteAlpha.data(), int(spec.paletteAlpha.size()), nullptr);
+    if (spec.hasKeyColor)
+        png_set_tRNS(png, info, nullptr, 0, &spec.keyColor);
+    png_write_info(png, info);
+    const size_t rowBytes = spec.rows.size() / spec.height;
+    std::vector<png_bytep> rows(spec.height);
+    for (uint32_t y = 0; y < spec.height; ++y)
+        rows[y] = const_cast<png_bytep>(&spec.rows[y * rowBytes]);
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+Bytes encodeArgbPng(uint32_t width, uint32_t height, const std::vector<uint32_t>& argb) {
+    PngSpec spec;
+    spec.width = width;
+    spec.height = height;
+    for (uint32_t texel : argb) {
+        spec.rows.push_back(uint8_t(texel >> 16));
+        spec.rows.push_back(uint8_t(texel >> 8));
+        spec.rows.push_back(uint8_t(texel));
+        spec.rows.push_back(uint8_t(texel >> 24));
+    }
+    return encodePng(spec);
+}
+
+Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& samples,
+                 bool progressive) {
+    jpeg_compress_struct encoder;
+    jpeg_error_mgr errors;
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&encoder, &buffer, &size);
+    encoder.image_width = width;
+    encoder.image_height = height;
+    encoder.input_components = components;
+    encoder.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&encoder);
+    jpeg_set_quality(&encoder, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&encoder);
+    jpeg_start_compress(&encoder, TRUE);
+    while (encoder.next_scanline < height) {
+        JSAMPROW row =
+            const_cast<JSAMPROW>(&samples[size_t(encoder.next_scanline) * width * components]);
+        jpeg_write_scanlines(&encoder, &row, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    Bytes out(buffer, buffer + size);
+    jpeg_destroy_compress(&encoder);
+    std::free(buffer);
+    return out;
+}
+
+Bytes pngHeaderClaiming(uint32_t width, uint32_t height) {
+    Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    putBigEndian32(header, width);
+    putBigEndian32(header, height);
+    header.insert(header.end(), {8, PNG_COLOR_TYPE_RGBA, 0, 0, 0});
+    putChunk(out, "IHDR", header);
+    putChunk(out, "IEND", {});
+    return out;
+}
+
+Bytes withJpegSizeClaim(Bytes jpeg, uint16_t width, uint16_t height) {
+    for (size_t i = 0; i + 8 < jpeg.size(); ++i) {
+        const bool frameHeader = jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2);
+        if (!frameHeader)
+            continue;
+        jpeg[i + 5] = uint8_t(height >> 8);
+        jpeg[i + 6] = uint8_t(height);
+        jpeg[i + 7] = uint8_t(width >> 8);
+        jpeg[i + 8] = uint8_t(width);
+        return jpeg;
+    }
+    throw std::runtime_error("no frame header in the JPEG");
+}
+
+ScratchDir::ScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "loader-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a scratch folder");
+    root = pattern;
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+}
+
+std::string ScratchDir::write(const std::string& name, const Bytes& bytes) const {
+    std::filesystem::path file = std::filesystem::path(root) / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return file.string();
+}
+
+} // namespace test_images

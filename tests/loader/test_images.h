@@ -1,0 +1,59 @@
+// Test images made on the spot with libpng and libjpeg, and a scratch folder
+// to write them to, so no binary image needs to be kept in the repository.
+#pragma once
+
+#include <png.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace test_images {
+
+typedef std::vector<uint8_t> Bytes;
+
+// A PNG as it is stored: rows packed in the file's own layout (16-bit samples
+// big-endian), height rows of the row size that colour type and depth give.
+struct PngSpec {
+    uint32_t width = 0;
+    uint32_t height = 0;
+    int colorType = PNG_COLOR_TYPE_RGBA;
+    int bitDepth = 8;
+    Bytes rows;
+    std::vector<png_color> palette;
+    Bytes paletteAlpha;       // tRNS of a palette image, one entry per palette index
+    bool hasKeyColor = false; // tRNS of a grey or RGB image
+    png_color_16 keyColor = {};
+    bool interlaced = false;
+};
+
+Bytes encodePng(const PngSpec& spec);
+// An 8-bit RGBA PNG from 0xAARRGGBB texels.
+Bytes encodeArgbPng(uint32_t width, uint32_t height, const std::vector<uint32_t>& argb);
+
+// A JPEG of quality 95 from 8-bit samples, one (grey) or three (RGB) per pixel.
+Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& samples,
+                 bool progressive = false);
+
+// A PNG of nothing but a valid IHDR and IEND chunk declaring the given size.
+Bytes pngHeaderClaiming(uint32_t width, uint32_t height);
+// The JPEG with the size in its frame header replaced.
+Bytes withJpegSizeClaim(Bytes jpeg, uint16_t width, uint16_t height);
+
+// A fresh folder under the system's temporary folder, removed with its content.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::string& path() const { return root; }
+    // Writes the bytes to the relative name (folders made as needed); returns the full path.
+    std::string write(const std::string& name, const Bytes& bytes) const;
+
+private:
+    std::string root;
+};
+
+} // namespace test_images
