@@ -1,0 +1,13 @@
+#include "tools/artgen/Palette.h"
+
+TextStyle LabelStyle(double size, const Rgba& top, const Rgba& bottom) {
+    TextStyle style;
+    style.size = size;
+    style.top = top;
+    style.bottom = bottom;
+    style.outline = kInk;
+    style.outlineWidth = 2.0;
+    style.shadow = kSoftShadow;
+    style.shadowOffset = 1.5;
+    return style;
+}
