@@ -7,10 +7,15 @@
 #include "game/Popup.h"
 #include "render/Sprite.h"
 
-const int BOARD_HOLES = 33;
-const int BOARD_VERTICES = BOARD_HOLES * 6;
+const int VERTICES_PER_HOLE = 6;
+const int BOARD_VERTICES = BOARD_HOLES * VERTICES_PER_HOLE;
 const int BOARD_PEGS = BOARD_HOLES - 1;
 const int CENTRE_HOLE = 16;
+
+// Cells are whole pixels; a cell with the gap to its right and below is one pitch square.
+const float CELL_SIZE = 50.0f;
+const float CELL_GAP = 4.0f;
+const float CELL_PITCH = CELL_SIZE + CELL_GAP;
 
 class Board {
 public:

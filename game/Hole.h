@@ -10,6 +10,8 @@ enum HoleDirection {
     HOLE_DIRECTIONS = 4
 };
 
+const int BOARD_HOLES = 33;
+
 // A neighbour link that leads off the cross.
 const int NO_HOLE = -1;
 

@@ -16,7 +16,7 @@ public:
     HRESULT Draw(float dt);
     HRESULT SetBlinking(int on);
     HRESULT SetActive(int on);
-    HRESULT RestartRun();
+    HRESULT ResetTimer();
 
     int IsActive() { return active; }
     int IsBlinking() { return blinking; }

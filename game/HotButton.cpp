@@ -1,0 +1,118 @@
+#include "game/HotButton.h"
+
+#include "game/Hole.h"
+#include "render/Graphics.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <limits>
+
+namespace {
+
+// One attempt in 1500 draws a residue above this; only those place a badge.
+const int SPAWN_RANGE = 1500;
+const int SPAWN_THRESHOLD = 1490;
+
+// No jump can pass over the eight outer corners, so a draw there moves next door.
+struct CornerMove {
+    int drawn;
+    int placed;
+};
+const CornerMove CORNER_MOVES[] = {{0, 1},   {2, 3},   {6, 7},   {12, 13},
+                                   {20, 21}, {26, 27}, {30, 31}, {32, 31}};
+
+// The badge blinks in half seconds, then faster, then stays for the end of the
+// run. Both ends of every phase are open: a timer exactly on a bound, or past
+// the last phase, leaves the visibility as it was.
+struct BlinkPhase {
+    float after;
+    float before;
+    int shown;
+};
+const BlinkPhase BLINK_SCHEDULE[] = {
+    {-std::numeric_limits<float>::infinity(), 0.5f, 1},
+    {0.5f, 1.0f, 0},
+    {1.0f, 1.5f, 1},
+    {1.5f, 2.0f, 0},
+    {2.0f, 2.2f, 1},
+    {2.2f, 2.4f, 0},
+    {2.4f, 2.6f, 1},
+    {2.6f, 2.8f, 0},
+    {2.8f, 3.5f, 1},
+};
+const float RUN_SECONDS = 3.0f;
+
+} // namespace
+
+HRESULT HotButton::Init() {
+    Load("Grafik//hotbutton.png", 0.0f, 0.0f, HOT_BUTTON_SIZE, HOT_BUTTON_SIZE);
+    blinking = 0;
+    SetVisible(0);
+    timer = 0.0f;
+    srand((unsigned)time(nullptr));
+    return S_OK;
+}
+
+int HotButton::TrySpawn() {
+    if (active) {
+        return -1;
+    }
+    if (rand() % SPAWN_RANGE <= SPAWN_THRESHOLD) {
+        return -1;
+    }
+    int drawn = rand() % BOARD_HOLES;
+    for (const CornerMove& corner : CORNER_MOVES) {
+        if (corner.drawn == drawn) {
+            drawn = corner.placed;
+            break;
+        }
+    }
+    hole = drawn;
+    return hole;
+}
+
+HRESULT HotButton::Update(float dt) {
+    if (!blinking) {
+        timer = 0.0f;
+        active = 0;
+        return S_OK;
+    }
+    timer = timer + dt;
+    for (const BlinkPhase& phase : BLINK_SCHEDULE) {
+        if (timer > phase.after && timer < phase.before) {
+            SetVisible(phase.shown);
+            break;
+        }
+    }
+    if (timer >= RUN_SECONDS) {
+        blinking = 0;
+        active = 0;
+    }
+    return S_OK;
+}
+
+HRESULT HotButton::Draw(float) {
+    if (!active || !IsVisible()) {
+        return S_OK;
+    }
+    IDirect3DDevice9* device = g_graphics.GetDevice();
+    device->SetStreamSource(0, GetVertexBuffer(), 0, sizeof(Vertex));
+    device->SetTexture(0, GetTexture());
+    device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2);
+    return S_OK;
+}
+
+HRESULT HotButton::SetBlinking(int on) {
+    blinking = on;
+    return S_OK;
+}
+
+HRESULT HotButton::SetActive(int on) {
+    active = on;
+    return S_OK;
+}
+
+HRESULT HotButton::ResetTimer() {
+    timer = 0.0f;
+    return S_OK;
+}
