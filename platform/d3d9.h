@@ -5,13 +5,47 @@
 // Objects are reference counted: created with one reference, freed when
 // Release brings the count to zero. The device holds a reference on the
 // texture and the vertex buffer bound to it until something else (or null)
-// is bound, as Direct3D 9 does.
+// is bound, as Direct3D 9 does, and one on the Direct3D object that made it,
+// so the objects may be released in any order.
+//
+// Drawing: triangle lists of pre-transformed vertices (FVF 0x104: x, y, z,
+// rhw, u, v) from stream 0, with the texture of stage 0.
+// - Rasterisation follows Direct3D 9: pixel centres at integer coordinates,
+//   the top-left fill rule (two triangles sharing an edge never both cover a
+//   pixel on it), vertex positions snapped to 1/256 pixel. Triangles wound
+//   counter-clockwise on the screen are culled by default (D3DCULL_CCW).
+//   A triangle with a coordinate that is not finite or lies beyond 32768
+//   pixels from the origin draws nothing. z and rhw are not used: there is no
+//   depth test and texture coordinates are interpolated linearly on screen.
+// - Sampling: nearest texel, texel (floor(u * width), floor(v * height))
+//   clamped to the texture, u and v taken at the pixel centre.
+// - Stage 0 combines the texture with the current colour, which is opaque
+//   white (the vertices carry no colour). Each of D3DTSS_COLOROP and
+//   D3DTSS_ALPHAOP may select an argument or modulate two; an argument reads
+//   the texel for D3DTA_TEXTURE and opaque white for anything else; a
+//   disabled operation gives white. With no texture bound, D3DTA_TEXTURE
+//   reads as opaque white too, so an untextured quad draws opaque white.
+//   Stages other than 0 take no part.
+// - Blending, when D3DRS_ALPHABLENDENABLE is on: result = src * srcFactor +
+//   dst * destFactor per channel, factors ZERO, ONE, SRCCOLOR, INVSRCCOLOR,
+//   SRCALPHA and INVSRCALPHA, rounded exactly ((x + 127) / 255) and clamped
+//   to 255. Other factor values count as the defaults (ONE for the source,
+//   ZERO for the target). With blending off the source replaces the target.
+// - The back buffer has the display's format, X8R8G8B8: only red, green and
+//   blue are stored and every pixel reads back with alpha 0xFF.
+// - Point and line lists are accepted and draw nothing. A draw needs the
+//   vertex format 0x104, a vertex buffer on stream 0 with a stride of at
+//   least 24 bytes and all the vertices it reads, else D3DERR_INVALIDCALL.
 #pragma once
 
 #include "platform/win_types.h"
 
 #include <cstdint>
 #include <vector>
+
+namespace d3d9_testing {
+struct DrawRecorder;
+}
 
 #define D3D_SDK_VERSION 31
 
@@ -157,6 +191,7 @@ public:
 private:
     friend class IDirect3DDevice9;
     IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool);
+    ~IDirect3DTexture9() override;
     UINT width = 0;
     UINT height = 0;
     D3DFORMAT format = D3DFMT_A8R8G8B8;
@@ -177,6 +212,7 @@ public:
 private:
     friend class IDirect3DDevice9;
     IDirect3DVertexBuffer9(UINT length, DWORD fvf);
+    ~IDirect3DVertexBuffer9() override;
     DWORD fvf = 0;
     bool locked = false;
     std::vector<uint8_t> bytes;
@@ -206,8 +242,7 @@ public:
                                IDirect3DVertexBuffer9** buffer, HANDLE* sharedHandle);
 
     HRESULT SetTexture(DWORD stage, IDirect3DBaseTexture9* texture);
-    HRESULT SetStreamSource(UINT stream, IDirect3DVertexBuffer9* buffer, UINT offset,
-                            UINT stride);
+    HRESULT SetStreamSource(UINT stream, IDirect3DVertexBuffer9* buffer, UINT offset, UINT stride);
     HRESULT DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT primitiveCount);
 
     // The back buffer, 0xAARRGGBB, row-major; its size is the window's client
@@ -238,6 +273,8 @@ private:
     IDirect3DVertexBuffer9* stream = nullptr;
     UINT streamOffset = 0;
     UINT streamStride = 0;
+
+    d3d9_testing::DrawRecorder* recorder = nullptr; // while a test records draws
 };
 
 class IDirect3D9 : public IUnknown {
@@ -247,7 +284,8 @@ public:
 
 private:
     friend IDirect3D9* Direct3DCreate9(UINT sdkVersion);
-    IDirect3D9() = default;
+    IDirect3D9();
+    ~IDirect3D9() override;
 };
 
 typedef IDirect3D9* LPDIRECT3D9;

@@ -1,0 +1,225 @@
+// The device's life, its states, its resources and the frame calls.
+#include "platform/d3d9.h"
+#include "platform/d3d9/draw_recorder.h"
+#include "platform/d3d9/object_registry.h"
+#include "platform/surface.h"
+
+#include <algorithm>
+
+namespace {
+
+const uint32_t opaque = 0xFF000000u;
+const size_t renderStateCount = 256;
+const DWORD stageCount = 8;
+const DWORD stageStateCount = 32;
+// Larger resources than these are refused as more than the card holds.
+const UINT maxTextureSide = 8192;
+const UINT maxVertexBufferBytes = 64u << 20;
+
+void setDefaultStates(DWORD (&renderStates)[renderStateCount],
+                      DWORD (&stageStates)[stageCount][stageStateCount]) {
+    renderStates[D3DRS_ZENABLE] = FALSE;
+    renderStates[D3DRS_SRCBLEND] = D3DBLEND_ONE;
+    renderStates[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
+    renderStates[D3DRS_CULLMODE] = D3DCULL_CCW;
+    renderStates[D3DRS_ALPHABLENDENABLE] = FALSE;
+    renderStates[D3DRS_LIGHTING] = TRUE;
+    for (DWORD stage = 0; stage < stageCount; ++stage) {
+        DWORD* states = stageStates[stage];
+        states[D3DTSS_COLOROP] = stage == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
+        states[D3DTSS_COLORARG1] = D3DTA_TEXTURE;
+        states[D3DTSS_COLORARG2] = D3DTA_CURRENT;
+        states[D3DTSS_ALPHAOP] = stage == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
+        states[D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
+        states[D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
+    }
+}
+
+// Takes a reference on the new object before dropping the old one, so
+// binding what is already bound is safe.
+template <typename T> void rebind(T*& slot, T* object) {
+    if (object != nullptr) {
+        object->AddRef();
+    }
+    if (slot != nullptr) {
+        slot->Release();
+    }
+    slot = object;
+}
+
+} // namespace
+
+IDirect3DDevice9::IDirect3DDevice9(IDirect3D9* d3d, HWND window, UINT width, UINT height)
+    : d3d(d3d), window(window), width(width), height(height),
+      backBuffer(size_t(width) * height, opaque) {
+    d3d->AddRef();
+    setDefaultStates(renderStates, stageStates);
+    ++d3d9_internal::liveCounts().devices;
+}
+
+IDirect3DDevice9::~IDirect3DDevice9() {
+    rebind(boundTexture, (IDirect3DBaseTexture9*)nullptr);
+    rebind(stream, (IDirect3DVertexBuffer9*)nullptr);
+    delete recorder;
+    d3d->Release();
+    --d3d9_internal::liveCounts().devices;
+}
+
+HRESULT IDirect3DDevice9::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
+    if (size_t(state) >= renderStateCount) {
+        return D3DERR_INVALIDCALL;
+    }
+    renderStates[state] = value;
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value) {
+    if (size_t(state) >= renderStateCount || value == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *value = renderStates[state];
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type,
+                                               DWORD value) {
+    if (stage >= stageCount || DWORD(type) >= stageStateCount) {
+        return D3DERR_INVALIDCALL;
+    }
+    stageStates[stage][type] = value;
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::GetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type,
+                                               DWORD* value) {
+    if (stage >= stageCount || DWORD(type) >= stageStateCount || value == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *value = stageStates[stage][type];
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::SetFVF(DWORD newFvf) {
+    fvf = newFvf;
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::GetFVF(DWORD* value) {
+    if (value == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *value = fvf;
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color,
+                                float /*z*/, DWORD /*stencil*/) {
+    if (count != 0 && rects == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    if ((flags & D3DCLEAR_TARGET) == 0) {
+        return S_OK;
+    }
+    const uint32_t fill = color | opaque;
+    if (count == 0) {
+        std::fill(backBuffer.begin(), backBuffer.end(), fill);
+        return S_OK;
+    }
+    for (DWORD i = 0; i < count; ++i) {
+        const LONG left = std::max<LONG>(rects[i].x1, 0);
+        const LONG top = std::max<LONG>(rects[i].y1, 0);
+        const LONG right = std::min<LONG>(rects[i].x2, LONG(width));
+        const LONG bottom = std::min<LONG>(rects[i].y2, LONG(height));
+        for (LONG y = top; y < bottom; ++y) {
+            uint32_t* row = backBuffer.data() + size_t(y) * width;
+            std::fill(row + left, row + std::max(right, left), fill);
+        }
+    }
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::BeginScene() {
+    if (inScene) {
+        return D3DERR_INVALIDCALL;
+    }
+    inScene = true;
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::EndScene() {
+    if (!inScene) {
+        return D3DERR_INVALIDCALL;
+    }
+    inScene = false;
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::Present(const RECT* /*source*/, const RECT* /*dest*/, HWND overrideWindow,
+                                  const RGNDATA* /*dirtyRegion*/) {
+    HWND target = overrideWindow != nullptr ? overrideWindow : window;
+    PresentSurface& surface = target->surface;
+    surface.frame = backBuffer;
+    surface.frameWidth = int(width);
+    surface.frameHeight = int(height);
+    ++surface.presentCount;
+    if (surface.onPresent) {
+        surface.onPresent(surface);
+    }
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::CreateTexture(UINT texWidth, UINT texHeight, UINT /*levels*/,
+                                        DWORD /*usage*/, D3DFORMAT format, D3DPOOL pool,
+                                        IDirect3DTexture9** texture, HANDLE* /*sharedHandle*/) {
+    if (texture == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *texture = nullptr;
+    const bool formatKnown = format == D3DFMT_A8R8G8B8 || format == D3DFMT_X8R8G8B8;
+    if (!formatKnown || texWidth == 0 || texHeight == 0 || texWidth > maxTextureSide ||
+        texHeight > maxTextureSide) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (d3d9_internal::takeFault(d3d9_testing::faults().failCreateTexture)) {
+        return D3DERR_OUTOFVIDEOMEMORY;
+    }
+    *texture = new IDirect3DTexture9(texWidth, texHeight, format, pool);
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::CreateVertexBuffer(UINT length, DWORD /*usage*/, DWORD bufferFvf,
+                                             D3DPOOL /*pool*/, IDirect3DVertexBuffer9** buffer,
+                                             HANDLE* /*sharedHandle*/) {
+    if (buffer == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *buffer = nullptr;
+    if (length == 0) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (length > maxVertexBufferBytes ||
+        d3d9_internal::takeFault(d3d9_testing::faults().failCreateVertexBuffer)) {
+        return D3DERR_OUTOFVIDEOMEMORY;
+    }
+    *buffer = new IDirect3DVertexBuffer9(length, bufferFvf);
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
+    if (stage != 0) {
+        return D3DERR_INVALIDCALL;
+    }
+    rebind(boundTexture, texture);
+    return S_OK;
+}
+
+HRESULT IDirect3DDevice9::SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer9* buffer,
+                                          UINT offset, UINT stride) {
+    if (streamNumber != 0) {
+        return D3DERR_INVALIDCALL;
+    }
+    rebind(stream, buffer);
+    streamOffset = offset;
+    streamStride = stride;
+    return S_OK;
+}

@@ -1,0 +1,57 @@
+#include "platform/d3d9.h"
+#include "platform/d3d9/object_registry.h"
+#include "platform/surface.h"
+
+IDirect3D9::IDirect3D9() {
+    ++d3d9_internal::liveCounts().direct3d;
+}
+
+IDirect3D9::~IDirect3D9() {
+    --d3d9_internal::liveCounts().direct3d;
+}
+
+IDirect3D9* Direct3DCreate9(UINT sdkVersion) {
+    if (sdkVersion != D3D_SDK_VERSION || d3d9_testing::faults().failDirect3DCreate) {
+        return nullptr;
+    }
+    return new IDirect3D9();
+}
+
+HRESULT IDirect3D9::CreateDevice(UINT adapter, D3DDEVTYPE /*type*/, HWND focusWindow,
+                                 DWORD /*behaviorFlags*/, D3DPRESENT_PARAMETERS* params,
+                                 IDirect3DDevice9** device) {
+    if (device == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *device = nullptr;
+    if (params == nullptr || adapter != D3DADAPTER_DEFAULT) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (d3d9_testing::faults().failCreateDevice) {
+        return D3DERR_NOTAVAILABLE;
+    }
+    const HWND window = params->hDeviceWindow != nullptr ? params->hDeviceWindow : focusWindow;
+    if (window == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    // A windowed back buffer left at size 0 takes the client area, and the
+    // parameters tell the caller what it got, as Direct3D 9 does.
+    if (params->BackBufferWidth == 0) {
+        params->BackBufferWidth = UINT(window->surface.clientWidth);
+    }
+    if (params->BackBufferHeight == 0) {
+        params->BackBufferHeight = UINT(window->surface.clientHeight);
+    }
+    if (params->BackBufferFormat == D3DFMT_UNKNOWN) {
+        params->BackBufferFormat = D3DFMT_X8R8G8B8;
+    }
+    if (params->BackBufferCount == 0) {
+        params->BackBufferCount = 1;
+    }
+    const UINT maxSide = 16384;
+    if (params->BackBufferWidth > maxSide || params->BackBufferHeight > maxSide) {
+        return D3DERR_INVALIDCALL;
+    }
+    *device = new IDirect3DDevice9(this, window, params->BackBufferWidth, params->BackBufferHeight);
+    return S_OK;
+}

@@ -1,0 +1,82 @@
+// DrawPrimitive: checks the call, logs it for tests, and hands each triangle
+// of the list to the rasteriser.
+#include "platform/d3d9.h"
+#include "platform/d3d9/draw_recorder.h"
+#include "platform/d3d9/rasterizer.h"
+
+#include <cstring>
+
+namespace {
+
+const DWORD drawableFvf = D3DFVF_XYZRHW | D3DFVF_TEX1;
+const UINT drawableVertexSize = 24;
+
+// What D3DTA_TEXTURE reads with no texture bound: opaque white.
+const uint32_t untexturedTexel = 0xFFFFFFFFu;
+
+uint64_t verticesRead(D3DPRIMITIVETYPE type, UINT primitiveCount) {
+    switch (type) {
+    case D3DPT_TRIANGLELIST:
+        return uint64_t(primitiveCount) * 3;
+    case D3DPT_LINELIST:
+        return uint64_t(primitiveCount) * 2;
+    default:
+        return primitiveCount;
+    }
+}
+
+d3d9_internal::ScreenVertex readVertex(const uint8_t* bytes) {
+    float fields[6];
+    std::memcpy(fields, bytes, sizeof(fields));
+    d3d9_internal::ScreenVertex vertex;
+    vertex.x = fields[0];
+    vertex.y = fields[1];
+    vertex.u = fields[4];
+    vertex.v = fields[5];
+    return vertex;
+}
+
+} // namespace
+
+HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
+                                        UINT primitiveCount) {
+    if (recorder != nullptr && recorder->recording) {
+        recorder->records.push_back({boundTexture, stream, type, startVertex, primitiveCount});
+    }
+    if (type != D3DPT_TRIANGLELIST && type != D3DPT_LINELIST && type != D3DPT_POINTLIST) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (stream == nullptr || fvf != drawableFvf || streamStride < drawableVertexSize) {
+        return D3DERR_INVALIDCALL;
+    }
+    const uint64_t count = verticesRead(type, primitiveCount);
+    if (count == 0) {
+        return S_OK;
+    }
+    const uint64_t end =
+        streamOffset + (uint64_t(startVertex) + count - 1) * streamStride + drawableVertexSize;
+    if (end > stream->Length()) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (type != D3DPT_TRIANGLELIST) {
+        return S_OK;
+    }
+
+    d3d9_internal::TexelSource texture{&untexturedTexel, 1, 1};
+    if (boundTexture != nullptr) {
+        const auto* bound = static_cast<const IDirect3DTexture9*>(boundTexture);
+        texture = {bound->Texels(), int(bound->Width()), int(bound->Height())};
+    }
+    const d3d9_internal::RenderTarget target{backBuffer.data(), int(width), int(height)};
+    const d3d9_internal::PixelPipeline pipeline(renderStates, stageStates[0]);
+    const uint8_t* first = stream->Bytes() + streamOffset + uint64_t(startVertex) * streamStride;
+    for (UINT triangle = 0; triangle < primitiveCount; ++triangle) {
+        d3d9_internal::ScreenVertex corners[3];
+        for (int i = 0; i < 3; ++i) {
+            corners[i] = readVertex(first + (uint64_t(triangle) * 3 + i) * streamStride);
+        }
+        d3d9_internal::drawTriangle(target, corners, renderStates[D3DRS_CULLMODE], texture,
+                                    pipeline);
+    }
+    return S_OK;
+}

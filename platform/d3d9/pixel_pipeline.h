@@ -1,0 +1,35 @@
+// What happens to a texel between the texture and the back buffer: texture
+// stage 0 combines it with the current colour (opaque white), then it is
+// blended into the target as the render states say.
+#pragma once
+
+#include "platform/d3d9.h"
+
+#include <cstdint>
+
+namespace d3d9_internal {
+
+// What a stage operation makes of a channel: the texel's value, full
+// intensity (the white current colour), or the texel modulated by itself.
+enum class StageTerm { White, Texel, TexelSquared };
+
+enum class BlendMode { Replace, SourceAlphaOver, Factors };
+
+class PixelPipeline {
+public:
+    PixelPipeline(const DWORD* renderStates, const DWORD* stage0States);
+
+    // Runs stage 0 over texels in place.
+    void shade(uint32_t* texels, int count) const;
+    // Writes shaded texels into the target row.
+    void write(uint32_t* target, const uint32_t* source, int count) const;
+
+private:
+    StageTerm colourTerm = StageTerm::Texel;
+    StageTerm alphaTerm = StageTerm::Texel;
+    BlendMode mode = BlendMode::Replace;
+    DWORD sourceFactor = D3DBLEND_ONE;
+    DWORD destFactor = D3DBLEND_ZERO;
+};
+
+} // namespace d3d9_internal

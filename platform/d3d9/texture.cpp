@@ -1,0 +1,60 @@
+#include "platform/d3d9.h"
+#include "platform/d3d9/object_registry.h"
+
+#include <cstddef>
+
+IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool)
+    : width(width), height(height), format(format), pool(pool),
+      texels(std::size_t(width) * height, 0u) {
+    ++d3d9_internal::liveCounts().textures;
+}
+
+IDirect3DTexture9::~IDirect3DTexture9() {
+    --d3d9_internal::liveCounts().textures;
+}
+
+HRESULT IDirect3DTexture9::LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* rect,
+                                    DWORD /*flags*/) {
+    if (level != 0 || lockedRect == nullptr || locked) {
+        return D3DERR_INVALIDCALL;
+    }
+    RECT area = {0, 0, LONG(width), LONG(height)};
+    if (rect != nullptr) {
+        const bool inside = rect->left >= 0 && rect->top >= 0 && rect->left < rect->right &&
+                            rect->top < rect->bottom && rect->right <= LONG(width) &&
+                            rect->bottom <= LONG(height);
+        if (!inside) {
+            return D3DERR_INVALIDCALL;
+        }
+        area = *rect;
+    }
+    lockedRect->Pitch = INT(width * sizeof(uint32_t));
+    lockedRect->pBits = texels.data() + std::size_t(area.top) * width + std::size_t(area.left);
+    locked = true;
+    return S_OK;
+}
+
+HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
+    if (level != 0 || !locked) {
+        return D3DERR_INVALIDCALL;
+    }
+    locked = false;
+    // A texture without alpha samples as opaque, whatever was written there.
+    if (format == D3DFMT_X8R8G8B8) {
+        for (uint32_t& texel : texels) {
+            texel |= 0xFF000000u;
+        }
+    }
+    return S_OK;
+}
+
+HRESULT IDirect3DTexture9::GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) {
+    if (level != 0 || desc == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    desc->Format = format;
+    desc->Pool = pool;
+    desc->Width = width;
+    desc->Height = height;
+    return S_OK;
+}

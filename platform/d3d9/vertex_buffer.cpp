@@ -1,0 +1,36 @@
+#include "platform/d3d9.h"
+#include "platform/d3d9/object_registry.h"
+
+IDirect3DVertexBuffer9::IDirect3DVertexBuffer9(UINT length, DWORD fvf)
+    : fvf(fvf), bytes(length, uint8_t(0)) {
+    ++d3d9_internal::liveCounts().vertexBuffers;
+}
+
+IDirect3DVertexBuffer9::~IDirect3DVertexBuffer9() {
+    --d3d9_internal::liveCounts().vertexBuffers;
+}
+
+HRESULT IDirect3DVertexBuffer9::Lock(UINT offset, UINT size, void** data, DWORD /*flags*/) {
+    if (data == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (d3d9_internal::takeFault(d3d9_testing::faults().failVertexBufferLock)) {
+        return D3DERR_INVALIDCALL;
+    }
+    // Size 0 locks everything from the offset on, as in Direct3D 9.
+    const uint64_t end = size == 0 ? bytes.size() : uint64_t(offset) + size;
+    if (offset >= bytes.size() || end > bytes.size()) {
+        return D3DERR_INVALIDCALL;
+    }
+    *data = bytes.data() + offset;
+    locked = true;
+    return S_OK;
+}
+
+HRESULT IDirect3DVertexBuffer9::Unlock() {
+    if (!locked) {
+        return D3DERR_INVALIDCALL;
+    }
+    locked = false;
+    return S_OK;
+}
