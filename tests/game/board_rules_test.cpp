@@ -1,0 +1,291 @@
+#include "tests/game/board_test_support.h"
+
+#include <unordered_set>
+
+namespace {
+
+// Where the click lands with a fresh board: the selected hole, or -1.
+int SelectedAfterClick(Board& board, int x, int y) {
+    board.Reset();
+    board.Click(x, y);
+    return board.hasSelection ? board.selectedHole : -1;
+}
+
+// A visible label at (x, y) showing the image of the given width, or null.
+Popup* LabelAt(Board& board, float x, float y, int imageWidth) {
+    for (Popup& slot : board.popups.slots)
+        if (slot.IsVisible() && slot.GetX() == x && slot.GetY() == y &&
+            ImageWidth(slot) == imageWidth)
+            return &slot;
+    return nullptr;
+}
+
+// The cross on a 7 x 7 grid, numbered row by row, worked out apart from the board.
+struct Cross {
+    int index[7][7];
+    int col[33], row[33];
+    Cross() {
+        int next = 0;
+        for (int r = 0; r < 7; ++r)
+            for (int c = 0; c < 7; ++c) {
+                bool on = (c >= 2 && c <= 4) || (r >= 2 && r <= 4);
+                index[r][c] = on ? next : -1;
+                if (on) {
+                    col[next] = c;
+                    row[next] = r;
+                    ++next;
+                }
+            }
+    }
+    int At(int r, int c) const { return r < 0 || r > 6 || c < 0 || c > 6 ? -1 : index[r][c]; }
+};
+
+struct Move {
+    int from, over, to;
+};
+
+// Depth-first search for a game that leaves one peg, remembering dead ends.
+bool Solve(const Cross& cross, uint64_t pegs, int left, std::vector<Move>& moves,
+           std::unordered_set<uint64_t>& dead) {
+    if (left == 1)
+        return true;
+    if (dead.count(pegs))
+        return false;
+    const int dr[4] = {0, -1, 0, 1}, dc[4] = {-1, 0, 1, 0};
+    for (int from = 0; from < 33; ++from) {
+        if (!(pegs >> from & 1))
+            continue;
+        for (int d = 0; d < 4; ++d) {
+            int over = cross.At(cross.row[from] + dr[d], cross.col[from] + dc[d]);
+            int to = cross.At(cross.row[from] + 2 * dr[d], cross.col[from] + 2 * dc[d]);
+            if (over < 0 || to < 0 || !(pegs >> over & 1) || (pegs >> to & 1))
+                continue;
+            moves.push_back({from, over, to});
+            uint64_t next = (pegs & ~(1ull << from) & ~(1ull << over)) | (1ull << to);
+            if (Solve(cross, next, left - 1, moves, dead))
+                return true;
+            moves.pop_back();
+        }
+    }
+    dead.insert(pegs);
+    return false;
+}
+
+int PointsFor(int pegsLeft) {
+    if (pegsLeft == 1)
+        return 2950;
+    if (pegsLeft == 2)
+        return 950;
+    if (pegsLeft <= 5)
+        return 200;
+    if (pegsLeft <= 15)
+        return 100;
+    return 50;
+}
+
+} // namespace
+
+TEST_F(BoardDeviceTest, ClicksHitTheHoleWhosePitchSquareHoldsThem) {
+    EXPECT_EQ(SelectedAfterClick(board, 341, 100), 2);
+    EXPECT_EQ(SelectedAfterClick(board, 342, 100), -1);
+    EXPECT_EQ(SelectedAfterClick(board, 449, 220), 12);
+    EXPECT_EQ(SelectedAfterClick(board, 450, 220), -1);
+    EXPECT_EQ(SelectedAfterClick(board, 200, 467), 30);
+    EXPECT_EQ(SelectedAfterClick(board, 200, 468), -1);
+    // Above or left of the cross still counts for the first row or cell.
+    EXPECT_EQ(SelectedAfterClick(board, 200, 50), 0);
+    EXPECT_EQ(SelectedAfterClick(board, 100, 100), 0);
+    EXPECT_EQ(SelectedAfterClick(board, 40, 220), 6);
+    EXPECT_EQ(SelectedAfterClick(board, -500, -500), 0);
+    EXPECT_EQ(SelectedAfterClick(board, 232, 100), 0);
+    EXPECT_EQ(SelectedAfterClick(board, 233, 100), 0);
+    EXPECT_EQ(SelectedAfterClick(board, 234, 100), 1);
+}
+
+TEST_F(BoardDeviceTest, FirstMoveJumpsIntoTheCentre) {
+    ClickHole(board, 16); // empty, and nothing is selected yet
+    EXPECT_EQ(board.hasSelection, 0);
+    EXPECT_EQ(VisibleLabels(board), 0);
+
+    PlayJump(board, 4, 16);
+    EXPECT_EQ(board.holes[4].empty, 1);
+    EXPECT_EQ(board.holes[9].empty, 1);
+    EXPECT_EQ(board.holes[16].empty, 0);
+    EXPECT_EQ(board.holes[16].selected, 1);
+    EXPECT_EQ(board.holes[4].selected, 0);
+    EXPECT_EQ(board.selectedHole, 16);
+    EXPECT_EQ(board.GetMoves(), 1);
+    EXPECT_EQ(board.GetPegsLeft(), 31);
+    EXPECT_EQ(board.GetScore(), 50);
+    EXPECT_EQ(board.GetCombo(), 1);
+    EXPECT_EQ(VisibleLabels(board), 1);
+    Popup* label = LabelAt(board, 214, 242, 50);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->GetRise(), 1.5f);
+    EXPECT_EQ(board.CheckGameOver(), 0);
+}
+
+TEST_F(BoardDeviceTest, ClicksThatAreNoJumpChangeNothing) {
+    PlacePegs(board, {4, 9, 17, 10, 25, 30});
+    board.holes[30].hot = 1;
+    PlayJump(board, 4, 16);
+    ASSERT_EQ(board.GetCombo(), 1);
+    for (int hole : {15, 14, 13, 16, 30, 31}) // one away, two with none between, three,
+        ClickHole(board, hole);               // itself, the hot peg, off line
+    EXPECT_EQ(board.selectedHole, 16);
+    EXPECT_EQ(board.holes[16].selected, 1);
+    EXPECT_EQ(board.holes[30].selected, 0);
+    EXPECT_EQ(board.chainActive, 1);
+    EXPECT_EQ(board.GetCombo(), 1);
+    EXPECT_EQ(board.GetMoves(), 1);
+
+    PlayJump(board, 16, 18);
+    EXPECT_EQ(board.GetCombo(), 2);
+    ClickHole(board, 4); // two cells away diagonally, a peg on the diagonal
+    EXPECT_EQ(board.holes[4].empty, 1);
+    EXPECT_EQ(board.GetMoves(), 2);
+
+    // Two jumps earn no chain bonus.
+    int score = board.GetScore();
+    ClickHole(board, 25);
+    EXPECT_EQ(board.selectedHole, 25);
+    EXPECT_EQ(board.holes[18].selected, 0);
+    EXPECT_EQ(board.GetScore(), score);
+    EXPECT_EQ(board.GetCombo(), 0);
+}
+
+TEST_F(BoardDeviceTest, ThreeOrMoreJumpsOfOnePegPayOneBonusAtTheNextSelection) {
+    PlacePegs(board, {13, 14, 16, 18, 0});
+    PlayJump(board, 13, 15);
+    PlayJump(board, 15, 17);
+    PlayJump(board, 17, 19);
+    EXPECT_EQ(board.GetCombo(), 3);
+    int score = board.GetScore();
+    board.HidePopups();
+    ClickHole(board, 0);
+    EXPECT_EQ(board.GetScore(), score + 250);
+    EXPECT_EQ(board.GetCombo(), 0);
+    EXPECT_EQ(VisibleLabels(board), 2);
+    Popup* points = LabelAt(board, 180, 90, 250);
+    Popup* combo = LabelAt(board, 200, 95, 7);
+    ASSERT_NE(points, nullptr);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(points->GetRise(), 2.0f);
+    EXPECT_EQ(combo->GetRise(), 1.0f);
+    EXPECT_LT(points, combo); // the points label first
+    ClickHole(board, 19);
+    EXPECT_EQ(board.GetScore(), score + 250);
+
+    PlacePegs(board, {6, 7, 9, 17, 23, 15, 3, 30});
+    board.score = 0;
+    const int path[] = {6, 8, 10, 24, 22, 8, 0};
+    for (int i = 0; i + 1 < 7; ++i)
+        PlayJump(board, path[i], path[i + 1]);
+    EXPECT_EQ(board.GetCombo(), 6);
+    EXPECT_EQ(board.holes[0].empty, 0);
+    score = board.GetScore();
+    ClickHole(board, 30);
+    EXPECT_EQ(board.GetScore(), score + 250);
+}
+
+TEST_F(BoardDeviceTest, ChainBonusAtTheEndIsPaidOnce) {
+    // No jump left after the third jump of a chain.
+    PlacePegs(board, {13, 14, 16, 18});
+    PlayJump(board, 13, 15);
+    PlayJump(board, 15, 17);
+    EXPECT_EQ(board.CheckGameOver(), 0);
+    PlayJump(board, 17, 19);
+    EXPECT_EQ(board.GetScore(), 200 + 950 + 2950);
+    EXPECT_EQ(board.CheckGameOver(), 1);
+    EXPECT_EQ(board.GetScore(), 4100 + 250);
+    EXPECT_EQ(board.GetCombo(), 0);
+    EXPECT_EQ(board.GetFinalScore(), 4350);
+
+    // The clock runs out while the chain runs, with jumps still left.
+    board.Reset();
+    PlacePegs(board, {13, 14, 16, 18, 0, 1});
+    PlayJump(board, 13, 15);
+    PlayJump(board, 15, 17);
+    PlayJump(board, 17, 19);
+    int score = board.GetScore();
+    EXPECT_EQ(board.GetFinalScore(), score + 250);
+    EXPECT_EQ(board.GetFinalScore(), score + 250);
+    EXPECT_EQ(board.CheckGameOver(), 0);
+    EXPECT_EQ(board.GetScore(), score + 250);
+}
+
+TEST_F(BoardDeviceTest, TheHotPegCannotBeSelectedAndPaysWhenJumpedOver) {
+    PlacePegs(board, {4, 9});
+    StartHotRun(board.hotButton, 9);
+    board.holes[9].hot = 1;
+    ClickHole(board, 9);
+    EXPECT_EQ(board.hasSelection, 0);
+    // A jump only the hot peg could make still keeps the game going.
+    PlacePegs(board, {13, 14});
+    board.holes[13].hot = 1;
+    EXPECT_EQ(board.CheckGameOver(), 0);
+
+    PlacePegs(board, {4, 9});
+    PlayJump(board, 4, 16);
+    EXPECT_EQ(board.GetScore(), 2950 + 300);
+    EXPECT_NE(LabelAt(board, 234, 252, 3000), nullptr);
+    Popup* bonus = LabelAt(board, 274, 257, 300);
+    ASSERT_NE(bonus, nullptr);
+    EXPECT_EQ(bonus->GetRise(), 1.0f);
+    EXPECT_EQ(board.holes[9].hot, 0);
+    EXPECT_EQ(board.hotButton.IsBlinking(), 0);
+    EXPECT_EQ(board.hotButton.IsActive(), 1); // until the next update
+    board.Update(0.0f);
+    EXPECT_EQ(board.hotButton.IsActive(), 0);
+}
+
+TEST_F(BoardDeviceTest, AWholeGameAlongASolutionScoresEveryJumpAndChain) {
+    Cross cross;
+    for (int i = 0; i < 33; ++i) {
+        ASSERT_EQ(board.holes[i].x, 72.0f + 54 * cross.col[i]);
+        ASSERT_EQ(board.holes[i].y, 90.0f + 54 * cross.row[i]);
+    }
+    std::vector<Move> moves;
+    std::unordered_set<uint64_t> dead;
+    uint64_t start = ((1ull << 33) - 1) & ~(1ull << 16);
+    ASSERT_TRUE(Solve(cross, start, 32, moves, dead));
+    ASSERT_EQ(moves.size(), 31u);
+
+    int expected = 0, chain = 0, lastLanding = -1;
+    int jumpsPaying[5] = {}; // 50, 100, 200, 950, 2950
+    for (size_t i = 0; i < moves.size(); ++i) {
+        const Move& move = moves[i];
+        if (move.from != lastLanding) {
+            if (chain >= 3)
+                expected += 250;
+            chain = 0;
+            ClickHole(board, move.from);
+        }
+        EXPECT_EQ(board.GetScore(), expected) << "move " << i;
+        ClickHole(board, move.to);
+        ASSERT_TRUE(board.holes[move.over].empty) << "move " << i;
+        int points = board.GetScore() - expected;
+        EXPECT_EQ(points, PointsFor(32 - (int)i - 1)) << "move " << i;
+        const int table[5] = {50, 100, 200, 950, 2950};
+        for (int k = 0; k < 5; ++k)
+            jumpsPaying[k] += points == table[k];
+        expected += points;
+        ++chain;
+        lastLanding = move.to;
+        if (i + 1 < moves.size()) {
+            ASSERT_EQ(board.CheckGameOver(), 0) << "move " << i;
+        }
+    }
+    EXPECT_EQ(jumpsPaying[0], 16);
+    EXPECT_EQ(jumpsPaying[1], 10);
+    EXPECT_EQ(jumpsPaying[2], 3);
+    EXPECT_EQ(jumpsPaying[3], 1);
+    EXPECT_EQ(jumpsPaying[4], 1);
+    if (chain >= 3)
+        expected += 250;
+    EXPECT_EQ(board.CheckGameOver(), 1);
+    EXPECT_EQ(board.GetScore(), expected);
+    EXPECT_EQ(board.GetFinalScore(), expected);
+    EXPECT_EQ(board.GetPegsLeft(), 1);
+    EXPECT_EQ(board.GetMoves(), 31);
+}
