@@ -5,6 +5,8 @@
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/Shapes.h"
 
+#include <cmath>
+
 namespace {
 
 const int kQuad = 30;
@@ -30,7 +32,17 @@ bool drawDigit(int digit, double size, const std::string& grafik) {
 
 bool drawHighlight(const std::string& grafik) {
     Canvas canvas(kQuad, kQuad);
-    DrawGlow(canvas.cr(), 15.0, 15.0, 15.0, {1.0, 0.32, 0.08, 0.95});
+    // A red-hot core that fades out: it has to show between and around the
+    // cream digits drawn over it.
+    cairo_t* cr = canvas.cr();
+    DrawGlow(cr, 15.0, 15.0, 14.5, {1.0, 0.3, 0.05, 0.9});
+    cairo_pattern_t* core = cairo_pattern_create_radial(13.0, 12.0, 1.0, 15.0, 15.0, 11.0);
+    cairo_pattern_add_color_stop_rgba(core, 0.0, 1.0, 0.6, 0.2, 0.95);
+    cairo_pattern_add_color_stop_rgba(core, 1.0, 0.8, 0.1, 0.03, 0.9);
+    cairo_arc(cr, 15.0, 15.0, 11.0, 0.0, 2.0 * M_PI);
+    cairo_set_source(cr, core);
+    cairo_fill(cr);
+    cairo_pattern_destroy(core);
     return canvas.savePng(grafik + "/highlight.png");
 }
 

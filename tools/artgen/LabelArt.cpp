@@ -35,8 +35,8 @@ bool drawChainLabel(const std::string& grafik) {
     style.family = "DejaVu Sans Condensed";
     style.outlineWidth = 1.5;
     style.shadowOffset = 1.0;
-    DrawFittedText(canvas.cr(), "Kombo", {1.0, 0.0, kWidth - 2.0, 16.0}, Align::Centre, style);
-    DrawFittedText(canvas.cr(), "+250", {1.0, 14.0, kWidth - 2.0, 16.0}, Align::Centre, style);
+    DrawFittedText(canvas.cr(), "Kombo", {1.0, 1.0, kWidth - 2.0, 14.5}, Align::Centre, style);
+    DrawFittedText(canvas.cr(), "+250", {1.0, 14.5, kWidth - 2.0, 14.5}, Align::Centre, style);
     return canvas.savePng(grafik + "/combo.png");
 }
 

@@ -22,6 +22,8 @@ void DrawGlow(cairo_t* cr, double cx, double cy, double radius, const Rgba& inne
     cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 0.0, cx, cy, radius);
     addStop(glow, 0.0, inner);
     addStop(glow, 0.45, {inner.r, inner.g, inner.b, inner.a * 0.6});
+    // Easing out at the rim keeps the last step onto the background small.
+    addStop(glow, 0.8, {inner.r, inner.g, inner.b, inner.a * 0.12});
     addStop(glow, 1.0, {inner.r, inner.g, inner.b, 0.0});
     fillCircle(cr, cx, cy, radius, glow);
 }
