@@ -36,15 +36,17 @@ test-asan: deps
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
-# A short run of every fuzz target over its corpus, plus a few seconds of new inputs.
+# A short run of every fuzz target over its corpus, plus a few seconds of new inputs
+# (kept in build-fuzz, so the committed seeds stay as they are).
 fuzz: deps
 	CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
 	@for f in build-fuzz/tests/fuzz/fuzz_*; do \
 		[ -x "$$f" ] || continue; \
 		name=$$(basename $$f); corpus=tests/fuzz/corpus/$${name#fuzz_}; \
+		found=build-fuzz/corpus/$${name#fuzz_}; mkdir -p $$found; \
 		echo "== $$name"; \
-		$$f -max_total_time=10 -rss_limit_mb=1024 $$corpus || exit 1; \
+		$$f -max_total_time=10 -rss_limit_mb=1024 $$found $$corpus || exit 1; \
 	done
 
 bench: deps

@@ -1,0 +1,228 @@
+#include "platform/d3d9_testing.h"
+#include "platform/d3dx9.h"
+#include "platform/surface.h"
+#include "tests/loader/test_images.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <string>
+
+using test_images::Bytes;
+
+namespace {
+
+IDirect3DTexture9* const kUntouched = reinterpret_cast<IDirect3DTexture9*>(0x1234);
+
+// Runs a test from another working folder, so the game's relative paths can be tried as written.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::string& path) : previous(getcwd(nullptr, 0)) {
+        EXPECT_EQ(0, chdir(path.c_str()));
+    }
+    ~WorkingFolder() {
+        EXPECT_EQ(0, chdir(previous));
+        free(previous);
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    char* previous;
+};
+
+class CreateTextureFromFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        d3d9_testing::resetFaults();
+        window.surface.clientWidth = 64;
+        window.surface.clientHeight = 64;
+        d3d = Direct3DCreate9(D3D_SDK_VERSION);
+        ASSERT_NE(nullptr, d3d);
+        D3DPRESENT_PARAMETERS params = {};
+        params.Windowed = TRUE;
+        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+        params.hDeviceWindow = &window;
+        ASSERT_EQ(S_OK, d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, &window,
+                                          D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device));
+        texturesBefore = d3d9_testing::liveObjects().textures;
+    }
+
+    void TearDown() override {
+        if (device)
+            device->Release();
+        if (d3d)
+            d3d->Release();
+        d3d9_testing::resetFaults();
+    }
+
+    // Loads as the game does, with the given colour key.
+    HRESULT load(const std::string& file, IDirect3DTexture9** texture, D3DCOLOR key = 0,
+                 D3DXIMAGE_INFO* info = nullptr) {
+        return D3DXCreateTextureFromFileExA(
+            device, file.c_str(), D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN,
+            D3DPOOL_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, key, info, nullptr, texture);
+    }
+
+    // Texels of the file as loaded with the key; fails the test when it does not load.
+    std::vector<uint32_t> texelsOf(const std::string& file, D3DCOLOR key = 0) {
+        IDirect3DTexture9* texture = nullptr;
+        EXPECT_EQ(S_OK, load(file, &texture, key));
+        if (!texture)
+            return {};
+        std::vector<uint32_t> texels(texture->Texels(),
+                                     texture->Texels() + texture->Width() * texture->Height());
+        texture->Release();
+        return texels;
+    }
+
+    // The load fails, stores nothing and leaves no texture alive.
+    void expectRefused(const std::string& file) {
+        SCOPED_TRACE(file);
+        IDirect3DTexture9* texture = kUntouched;
+        EXPECT_TRUE(FAILED(load(file, &texture)));
+        EXPECT_EQ(kUntouched, texture);
+        EXPECT_EQ(texturesBefore, d3d9_testing::liveObjects().textures);
+    }
+
+    HWND__ window;
+    IDirect3D9* d3d = nullptr;
+    IDirect3DDevice9* device = nullptr;
+    int texturesBefore = 0;
+    test_images::ScratchDir dir;
+};
+
+Bytes greyJpeg(uint8_t grey) {
+    return test_images::encodeJpeg(8, 8, 1, Bytes(64, grey));
+}
+
+} // namespace
+
+TEST_F(CreateTextureFromFile, PngBecomesTextureOfItsOwnSize) {
+    const std::vector<uint32_t> argb = {0xFF102030, 0x00FFFFFF, 0x80FF00FF,
+                                        0x01020304, 0xFFFFFFFF, 0x7F000000};
+    const std::string file = dir.write("bild.png", test_images::encodeArgbPng(3, 2, argb));
+    IDirect3DTexture9* texture = nullptr;
+    D3DXIMAGE_INFO info = {};
+    ASSERT_EQ(S_OK, load(file, &texture, 0, &info));
+    ASSERT_NE(nullptr, texture);
+    EXPECT_EQ(1u, texture->GetRefCount());
+    EXPECT_EQ(texturesBefore + 1, d3d9_testing::liveObjects().textures);
+    D3DSURFACE_DESC desc = {};
+    ASSERT_EQ(S_OK, texture->GetLevelDesc(0, &desc));
+    EXPECT_EQ(D3DFMT_A8R8G8B8, desc.Format);
+    EXPECT_EQ(3u, desc.Width);
+    EXPECT_EQ(2u, desc.Height);
+    EXPECT_EQ(1u, texture->GetLevelCount());
+    EXPECT_EQ(argb, std::vector<uint32_t>(texture->Texels(), texture->Texels() + 6));
+    EXPECT_EQ(3u, info.Width);
+    EXPECT_EQ(2u, info.Height);
+    EXPECT_EQ(1u, info.Depth);
+    EXPECT_EQ(1u, info.MipLevels);
+    EXPECT_EQ(D3DFMT_A8R8G8B8, info.Format);
+    texture->Release();
+    EXPECT_EQ(texturesBefore, d3d9_testing::liveObjects().textures);
+}
+
+TEST_F(CreateTextureFromFile, JpegBecomesOpaqueTexture) {
+    IDirect3DTexture9* texture = nullptr;
+    D3DXIMAGE_INFO info = {};
+    ASSERT_EQ(S_OK, load(dir.write("holz.jpg", greyJpeg(0x60)), &texture, 0, &info));
+    EXPECT_EQ(8u, texture->Width());
+    EXPECT_EQ(D3DFMT_X8R8G8B8, info.Format);
+    for (int i = 0; i < 64; ++i) {
+        EXPECT_EQ(0xFFu, texture->Texels()[i] >> 24);
+        EXPECT_NEAR(0x60, int(texture->Texels()[i] & 0xFF), 4);
+    }
+    texture->Release();
+}
+
+TEST_F(CreateTextureFromFile, ColourKeyClearsOnlyExactMatches) {
+    const std::vector<uint32_t> argb = {0xFFFF00FF, 0x80FF00FF, 0xFFFE00FF, 0xFF00FF00};
+    const std::string file = dir.write("loch.png", test_images::encodeArgbPng(2, 2, argb));
+    EXPECT_EQ((std::vector<uint32_t>{0x00000000, 0x80FF00FF, 0xFFFE00FF, 0xFF00FF00}),
+              texelsOf(file, 0xFFFF00FF));
+    EXPECT_EQ(argb, texelsOf(file, 0));
+    EXPECT_EQ((std::vector<uint32_t>{0xFFFF00FF, 0x80FF00FF, 0xFFFE00FF, 0x00000000}),
+              texelsOf(file, 0xFF00FF00));
+
+    // The board's images are as likely to be palette images: keyed the same way.
+    test_images::PngSpec palette;
+    palette.width = 2;
+    palette.height = 1;
+    palette.colorType = PNG_COLOR_TYPE_PALETTE;
+    palette.rows = {0, 1};
+    palette.palette = {{255, 0, 255}, {10, 20, 30}};
+    EXPECT_EQ((std::vector<uint32_t>{0x00000000, 0xFF0A141E}),
+              texelsOf(dir.write("palette.png", test_images::encodePng(palette)), 0xFFFF00FF));
+}
+
+TEST_F(CreateTextureFromFile, WindowsPathsNameTheSameFile) {
+    const Bytes png = test_images::encodeArgbPng(1, 1, {0xFF123456});
+    dir.write("Grafik/0.png", png);
+    dir.write("Grafik/holz.jpg", greyJpeg(0x80));
+    {
+        WorkingFolder inScratch(dir.path());
+        EXPECT_EQ((std::vector<uint32_t>{0xFF123456}), texelsOf("Grafik//0.png"));
+        EXPECT_EQ(64u, texelsOf("Grafik\\holz.jpg").size());
+        EXPECT_EQ(1u, texelsOf(".\\\\Grafik\\/0.png").size());
+        expectRefused("grafik\\holz.jpg");
+        expectRefused("Grafik\\Holz.jpg");
+        expectRefused("Grafik\\holz.JPG");
+    }
+    EXPECT_EQ(1u, texelsOf(dir.path() + "\\Grafik\\0.png").size());
+}
+
+TEST_F(CreateTextureFromFile, ContentDecidesTheFormatNotTheName) {
+    EXPECT_EQ((std::vector<uint32_t>{0xFF654321}),
+              texelsOf(dir.write("named.jpg", test_images::encodeArgbPng(1, 1, {0xFF654321}))));
+    EXPECT_EQ(64u, texelsOf(dir.write("named.png", greyJpeg(0x20))).size());
+    EXPECT_EQ(64u, texelsOf(dir.write("no_extension", greyJpeg(0x20))).size());
+    expectRefused(dir.write("text.png", Bytes{'h', 'e', 'l', 'l', 'o'}));
+}
+
+TEST_F(CreateTextureFromFile, BadFilesFailAndStoreNothing) {
+    const Bytes png = test_images::encodeArgbPng(4, 4, std::vector<uint32_t>(16, 0xFF336699));
+    const Bytes jpeg = greyJpeg(0x40);
+    expectRefused(dir.path() + "/missing.png");
+    expectRefused("empty");
+    expectRefused(dir.path());
+    expectRefused(dir.write("empty.png", {}));
+    expectRefused(dir.write("short.png", Bytes(png.begin(), png.begin() + png.size() / 2)));
+    expectRefused(dir.write("short.jpg", Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2)));
+    expectRefused(dir.write("huge.png", test_images::pngHeaderClaiming(100000, 100000)));
+    expectRefused(dir.write("huge.jpg", test_images::withJpegSizeClaim(jpeg, 65000, 65000)));
+}
+
+TEST_F(CreateTextureFromFile, BadCallsFailAndStoreNothing) {
+    const std::string file = dir.write("ok.png", test_images::encodeArgbPng(2, 2, {1, 2, 3, 4}));
+    IDirect3DTexture9* texture = kUntouched;
+    EXPECT_TRUE(FAILED(D3DXCreateTextureFromFileExA(
+        nullptr, file.c_str(), D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN,
+        D3DPOOL_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, nullptr, nullptr, &texture)));
+    EXPECT_EQ(kUntouched, texture);
+    EXPECT_TRUE(FAILED(D3DXCreateTextureFromFileExA(
+        device, nullptr, D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN,
+        D3DPOOL_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, nullptr, nullptr, &texture)));
+    EXPECT_EQ(kUntouched, texture);
+    EXPECT_TRUE(FAILED(load(file, nullptr)));
+
+    // The loader does not scale: only the image's own size can be asked for.
+    EXPECT_TRUE(FAILED(D3DXCreateTextureFromFileExA(device, file.c_str(), 4, 4, 1, 0,
+                                                    D3DFMT_UNKNOWN, D3DPOOL_DEFAULT, D3DX_DEFAULT,
+                                                    D3DX_DEFAULT, 0, nullptr, nullptr, &texture)));
+    EXPECT_EQ(kUntouched, texture);
+    ASSERT_EQ(S_OK, D3DXCreateTextureFromFileExA(device, file.c_str(), 2, 2, 1, 0, D3DFMT_A8R8G8B8,
+                                                 D3DPOOL_MANAGED, D3DX_DEFAULT, D3DX_DEFAULT, 0,
+                                                 nullptr, nullptr, &texture));
+    texture->Release();
+    EXPECT_EQ(texturesBefore, d3d9_testing::liveObjects().textures);
+}
+
+TEST_F(CreateTextureFromFile, DeviceRefusingTheTextureStoresNothing) {
+    const std::string file = dir.write("ok.png", test_images::encodeArgbPng(1, 1, {0xFFFFFFFF}));
+    d3d9_testing::faults().failCreateTexture = 1;
+    expectRefused(file);
+    EXPECT_EQ(1u, texelsOf(file).size());
+}
