@@ -38,3 +38,27 @@ inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& byte
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), (std::streamsize)bytes.size());
 }
+
+// Makes a fresh temporary directory the working directory, with a link
+// "Grafik" to the repository's images, so the game finds its artwork and its
+// highscore files land in the temporary directory.
+class WorkingDir {
+public:
+    WorkingDir() {
+        const char* source = getenv("QUORVEL_SOURCE_DIR");
+        std::filesystem::path images =
+            std::filesystem::path(source ? source : std::filesystem::current_path()) / "Grafik";
+        previous = std::filesystem::current_path();
+        std::filesystem::create_directory_symlink(images, scratch.root / "Grafik");
+        std::filesystem::current_path(scratch.root);
+    }
+    ~WorkingDir() { std::filesystem::current_path(previous); }
+    WorkingDir(const WorkingDir&) = delete;
+    WorkingDir& operator=(const WorkingDir&) = delete;
+
+    std::string Path(const std::string& name) const { return scratch.Path(name); }
+
+private:
+    ScratchDir scratch;
+    std::filesystem::path previous;
+};

@@ -1,0 +1,14 @@
+// The credits screen, drawn over everything while it is open.
+#pragma once
+
+#include "render/Sprite.h"
+
+class AboutScreen : public Sprite {
+public:
+    AboutScreen() {}
+
+    HRESULT Load();
+    HRESULT Release();
+    HRESULT Update(float dt);
+    HRESULT Draw(float dt);
+};

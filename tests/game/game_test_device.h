@@ -1,0 +1,80 @@
+// The program's device on a headless 600 x 600 window, and ways to tell from
+// the device's draw log which sprite drew and which digit it showed.
+#pragma once
+
+#include "platform/d3d9_testing.h"
+#include "platform/surface.h"
+#include "render/BlinkSprite.h"
+#include "render/DigitSprite.h"
+#include "render/Graphics.h"
+#include "tests/game/game_scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// Reads the ten texture slots of a digit sprite.
+struct DigitTextures : DigitSprite {
+    static int SlotOf(DigitSprite& digit, IDirect3DBaseTexture9* texture) {
+        IDirect3DTexture9*(&slots)[10] = digit.*(&DigitTextures::digitTexture);
+        for (int d = 0; d < 10; d++)
+            if (slots[d] && slots[d] == texture)
+                return d;
+        return -1;
+    }
+};
+
+class GameDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        d3d9_testing::resetFaults();
+        window.surface.clientWidth = 600;
+        window.surface.clientHeight = 600;
+        ASSERT_EQ(g_graphics.Create(&window), S_OK);
+    }
+
+    void TearDown() override {
+        g_graphics.Destroy();
+        const d3d9_testing::LiveObjects live = d3d9_testing::liveObjects();
+        EXPECT_EQ(live.textures, 0);
+        EXPECT_EQ(live.vertexBuffers, 0);
+        EXPECT_EQ(live.devices, 0);
+    }
+
+    void StartRecording() { d3d9_testing::startRecording(g_graphics.GetDevice()); }
+
+    const std::vector<d3d9_testing::DrawRecord>& Draws() {
+        return d3d9_testing::drawLog(g_graphics.GetDevice());
+    }
+
+    // How many draws came from the vertex buffer, or from the sprite's own quad.
+    int DrawsFrom(IDirect3DVertexBuffer9* stream) {
+        int count = 0;
+        for (const auto& draw : Draws())
+            count += draw.stream == stream;
+        return count;
+    }
+    int DrawsOf(Sprite& sprite) { return DrawsFrom(sprite.GetVertexBuffer()); }
+
+    // The digit that the sprite's last draw showed, or -1 when it drew none
+    // (or drew with a texture that is none of its digit images).
+    int DigitShown(DigitSprite& digit) {
+        int shown = -1;
+        for (const auto& draw : Draws())
+            if (draw.stream == digit.GetVertexBuffer())
+                shown = DigitTextures::SlotOf(digit, draw.texture);
+        return shown;
+    }
+
+    // Where in the draw order the sprite's first draw came, or -1.
+    int DrawIndexOf(Sprite& sprite) {
+        const auto& draws = Draws();
+        for (size_t i = 0; i < draws.size(); i++)
+            if (draws[i].stream == sprite.GetVertexBuffer())
+                return (int)i;
+        return -1;
+    }
+
+    WorkingDir workingDir;
+    HWND__ window;
+};
