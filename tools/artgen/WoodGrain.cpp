@@ -6,15 +6,17 @@
 #include <cmath>
 
 double GrainDarkness(double u, double v, uint32_t seed) {
-    // Rings: stripes along u, bent by slow noise so that they wander.
-    double bend = FractalNoise(u / 160.0, v / 40.0, seed, 4) * 26.0;
-    double ring = 0.5 + 0.5 * std::sin((v + bend) * 0.42);
-    ring = std::pow(ring, 3.0);
+    // Rings: stripes along u, bent by slow noise so that they wander, with a
+    // little fast wobble and a spacing that varies across the plank.
+    double bend = FractalNoise(u / 300.0, v / 50.0, seed, 4) * 34.0 +
+                  FractalNoise(u / 50.0, v / 12.0, seed + 3u, 2) * 3.0;
+    double spacing = 0.28 + 0.22 * FractalNoise(u / 400.0, v / 120.0, seed + 5u, 2);
+    double ring = std::pow(0.5 + 0.5 * std::sin((v + bend) * spacing), 4.0);
     // Fibres: fine streaks stretched along the grain.
-    double fibre = FractalNoise(u / 45.0, v / 1.8, seed + 7u, 3);
+    double fibre = FractalNoise(u / 90.0, v / 1.3, seed + 7u, 3);
     // Broad clouds of lighter and darker wood.
     double cloud = FractalNoise(u / 220.0, v / 90.0, seed + 13u, 2);
-    double d = 0.45 * ring + 0.35 * fibre + 0.35 * (cloud - 0.5) + 0.1;
+    double d = 0.42 * ring + 0.4 * fibre + 0.35 * (cloud - 0.5) + 0.08;
     return std::clamp(d, 0.0, 1.0);
 }
 
