@@ -98,7 +98,7 @@ PixelPipeline::PixelPipeline(const DWORD* renderStates, const DWORD* stage0State
 }
 
 void PixelPipeline::shade(uint32_t* texels, int count) const {
-    if (colourTerm == StageTerm::Texel && alphaTerm == StageTerm::Texel) {
+    if (!shades()) {
         return;
     }
     for (int i = 0; i < count; ++i) {

@@ -19,6 +19,8 @@ class PixelPipeline {
 public:
     PixelPipeline(const DWORD* renderStates, const DWORD* stage0States);
 
+    // Whether stage 0 changes texels at all; most often it passes them on.
+    bool shades() const { return colourTerm != StageTerm::Texel || alphaTerm != StageTerm::Texel; }
     // Runs stage 0 over texels in place.
     void shade(uint32_t* texels, int count) const;
     // Writes shaded texels into the target row.

@@ -1,0 +1,91 @@
+// One game frame on the software device against the same frame in pixman.
+// Prints both times and their ratio; --png=FILE also saves the device's frame.
+#include "bench/device_frame.h"
+#include "bench/pixman_frame.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+
+template <typename Frame> void drawFrames(benchmark::State& state) {
+    Frame frame(bench::gameFrame());
+    for (auto _ : state) {
+        frame.draw();
+        benchmark::DoNotOptimize(frame.pixels());
+    }
+}
+const char* const deviceRun = "software device";
+const char* const pixmanRun = "pixman";
+BENCHMARK(drawFrames<bench::DeviceFrame>)->Name(deviceRun)->Unit(benchmark::kMicrosecond);
+BENCHMARK(drawFrames<bench::PixmanFrame>)->Name(pixmanRun)->Unit(benchmark::kMicrosecond);
+
+// Keeps each benchmark's time per frame, in microseconds, for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                microseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+    std::map<std::string, double> microseconds;
+};
+
+// The largest difference in any channel between the two frames.
+int largestDifference(const uint32_t* a, const uint32_t* b) {
+    int largest = 0;
+    for (int i = 0; i < bench::frameWidth * bench::frameHeight; ++i) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int difference =
+                std::abs(int((a[i] >> shift) & 0xFF) - int((b[i] >> shift) & 0xFF));
+            largest = std::max(largest, difference);
+        }
+    }
+    return largest;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const char* pngPath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--png=", 6) == 0) {
+            pngPath = argv[i] + 6;
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+
+    {
+        bench::DeviceFrame device(bench::gameFrame());
+        bench::PixmanFrame pixman(bench::gameFrame());
+        device.draw();
+        pixman.draw();
+        std::printf("Largest channel difference between the two frames: %d\n",
+                    largestDifference(device.pixels(), pixman.pixels()));
+        if (pngPath != nullptr && !device.save(pngPath)) {
+            std::fprintf(stderr, "Cannot write %s\n", pngPath);
+            return 1;
+        }
+    }
+
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double ours = reporter.microseconds[deviceRun];
+    const double theirs = reporter.microseconds[pixmanRun];
+    if (ours > 0 && theirs > 0) {
+        std::printf("Software device: %.1f us per frame\nPixman:          %.1f us per frame\n"
+                    "Ratio (device / pixman): %.2f\n",
+                    ours, theirs, ours / theirs);
+    }
+    benchmark::Shutdown();
+    return 0;
+}

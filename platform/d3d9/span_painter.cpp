@@ -1,0 +1,118 @@
+#include "platform/d3d9/span_painter.h"
+
+#include <algorithm>
+
+namespace d3d9_internal {
+
+namespace {
+
+// Texels are fetched and written in runs of at most this many.
+const int runLength = 256;
+
+int clampIndex(int64_t index, int size) {
+    return index < 0 ? 0 : (index >= size ? size - 1 : int(index));
+}
+
+// Scratch for the column table, grown once to the widest target drawn.
+std::vector<ColumnEntry>& columnTable() {
+    thread_local std::vector<ColumnEntry> table;
+    return table;
+}
+
+} // namespace
+
+TexelPlane makePlane(const Edge (&opposite)[3], const int64_t (&values)[3], int64_t twiceArea) {
+    TexelPlane plane;
+    for (int i = 0; i < 3; ++i) {
+        plane.a += Wide(values[i]) * opposite[i].a;
+        plane.b += Wide(values[i]) * opposite[i].b;
+        plane.c += Wide(values[i]) * opposite[i].c;
+    }
+    plane.d = twiceArea * subpixelScale;
+    return plane;
+}
+
+SpanPainter::SpanPainter(const RenderTarget& target, const TexelSource& texture,
+                         const PixelPipeline& pipeline, const TexelPlane& u, const TexelPlane& v,
+                         int firstRow, int firstColumn, int lastColumn)
+    : target(target), texture(texture), pipeline(pipeline), u(u), v(v),
+      axisAligned(u.b == 0 && v.a == 0), firstColumn(firstColumn), columns(columnTable()),
+      currentRow(firstRow) {
+    if (!axisAligned) {
+        return;
+    }
+    texelRow.start(v.numeratorAt(0, firstRow), v.b, v.d);
+    const int width = lastColumn - firstColumn + 1;
+    if (int(columns.size()) < width) {
+        columns.resize(size_t(width));
+    }
+    FloorStepper column;
+    column.start(u.numeratorAt(firstColumn, 0), u.a, u.d);
+    for (int i = 0; i < width; ++i) {
+        columns[size_t(i)].texel = clampIndex(column.value(), texture.width);
+        column.advance();
+    }
+    for (int i = width - 1; i >= 0; --i) {
+        ColumnEntry& entry = columns[size_t(i)];
+        const bool followed = i + 1 < width && columns[size_t(i) + 1].texel == entry.texel + 1;
+        entry.lastConsecutive = followed ? columns[size_t(i) + 1].lastConsecutive : i;
+    }
+}
+
+void SpanPainter::paint(int row, int left, int right) {
+    if (axisAligned) {
+        paintAxisAligned(row, left, right);
+    } else {
+        paintGeneral(row, left, right);
+    }
+}
+
+void SpanPainter::paintAxisAligned(int row, int left, int right) {
+    for (; currentRow < row; ++currentRow) {
+        texelRow.advance();
+    }
+    const uint32_t* texels =
+        texture.texels + size_t(clampIndex(texelRow.value(), texture.height)) * texture.width;
+    const ColumnEntry* column = columns.data() + (left - firstColumn);
+    uint32_t* out = target.pixels + size_t(row) * target.width;
+    const bool oneToOne = column->lastConsecutive >= right - firstColumn;
+    if (oneToOne && !pipeline.shades()) {
+        pipeline.write(out + left, texels + column->texel, right - left + 1);
+        return;
+    }
+    uint32_t run[runLength];
+    for (int x = left; x <= right; x += runLength) {
+        const int count = std::min(runLength, right - x + 1);
+        for (int i = 0; i < count; ++i) {
+            run[i] = texels[column[x - left + i].texel];
+        }
+        writeRun(out + x, run, count);
+    }
+}
+
+void SpanPainter::paintGeneral(int row, int left, int right) const {
+    FloorStepper column;
+    FloorStepper rowOfTexel;
+    column.start(u.numeratorAt(left, row), u.a, u.d);
+    rowOfTexel.start(v.numeratorAt(left, row), v.a, v.d);
+    uint32_t* out = target.pixels + size_t(row) * target.width;
+    uint32_t run[runLength];
+    for (int x = left; x <= right; x += runLength) {
+        const int count = std::min(runLength, right - x + 1);
+        for (int i = 0; i < count; ++i) {
+            const int tx = clampIndex(column.value(), texture.width);
+            const int ty = clampIndex(rowOfTexel.value(), texture.height);
+            run[i] = texture.texels[size_t(ty) * texture.width + tx];
+            column.advance();
+            rowOfTexel.advance();
+        }
+        writeRun(out + x, run, count);
+    }
+}
+
+void SpanPainter::writeRun(uint32_t* out, uint32_t* run, int count) const {
+    pipeline.shade(run, count);
+    pipeline.write(out, run, count);
+}
+
+} // namespace d3d9_internal

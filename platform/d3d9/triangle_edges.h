@@ -1,0 +1,50 @@
+// The edges of a triangle in fixed point and the span of columns they leave
+// inside it on each row, with the top-left fill rule.
+#pragma once
+
+#include "platform/d3d9/exact_steppers.h"
+
+#include <cstdint>
+
+namespace d3d9_internal {
+
+const int subpixelBits = 8;
+const int64_t subpixelScale = int64_t(1) << subpixelBits;
+
+// A position in 1/256 pixel.
+struct FixedPoint {
+    int64_t x = 0;
+    int64_t y = 0;
+};
+
+// The edge from one corner to the next as a * px + b * py + c over pixel
+// centres (px, py): positive inside a clockwise triangle. A centre exactly on
+// the edge is inside only on a top or left edge, hence the bias.
+struct Edge {
+    int64_t a = 0;
+    int64_t b = 0;
+    int64_t c = 0;
+    int64_t bias = 0;
+};
+
+Edge makeEdge(const FixedPoint& from, const FixedPoint& to);
+
+// The columns one edge admits, row after row: a sloped or vertical edge
+// bounds the span from the left or the right, a horizontal one admits a row
+// whole or not at all.
+class EdgeWalker {
+public:
+    void start(const Edge& edge, int row);
+    // Narrows [left, right] to this row's columns inside the edge.
+    void clip(int64_t& left, int64_t& right) const;
+    void advance();
+
+private:
+    enum class Kind { LeftBound, RightBound, Horizontal };
+    Kind kind = Kind::Horizontal;
+    FloorStepper bound;
+    int64_t rowValue = 0;
+    int64_t rowStep = 0;
+};
+
+} // namespace d3d9_internal
