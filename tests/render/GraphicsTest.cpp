@@ -1,0 +1,129 @@
+#include "tests/render/RenderTestSupport.h"
+
+namespace {
+
+class GraphicsTest : public ::testing::Test {
+protected:
+    void SetUp() override { d3d9_testing::resetFaults(); }
+    void TearDown() override {
+        d3d9_testing::resetFaults();
+        const d3d9_testing::LiveObjects live = d3d9_testing::liveObjects();
+        EXPECT_EQ(live.direct3d, 0);
+        EXPECT_EQ(live.devices, 0);
+    }
+
+    HeadlessWindow headless{40, 30};
+    HWND window = headless.hwnd();
+    PresentSurface& surface = headless.surface();
+    Graphics graphics; // zeroed like the global one
+};
+
+TEST_F(GraphicsTest, ZeroedWrapperRefusesEveryFrameCall) {
+    EXPECT_EQ(graphics.IsReady(), 0);
+    EXPECT_EQ(graphics.GetDevice(), nullptr);
+    EXPECT_EQ(graphics.GetD3D(), nullptr);
+    EXPECT_EQ(graphics.Clear(0xFF000000), E_FAIL);
+    EXPECT_EQ(graphics.BeginScene(), E_FAIL);
+    EXPECT_EQ(graphics.EndScene(), E_FAIL);
+    EXPECT_EQ(graphics.Present(), E_FAIL);
+    EXPECT_EQ(graphics.Destroy(), E_FAIL);
+}
+
+TEST_F(GraphicsTest, CreateWithoutDirect3DFailsAndKeepsTheWindow) {
+    d3d9_testing::faults().failDirect3DCreate = true;
+    EXPECT_EQ(graphics.Create(window), E_FAIL);
+    EXPECT_EQ(graphics.IsReady(), 0);
+    EXPECT_EQ(graphics.GetD3D(), nullptr);
+    EXPECT_EQ(graphics.GetDevice(), nullptr);
+    EXPECT_EQ(graphics.hwnd, window);
+    EXPECT_EQ(graphics.Clear(0xFF000000), E_FAIL);
+}
+
+TEST_F(GraphicsTest, RefusedDeviceLeavesDirect3DHeldAndNotReady) {
+    d3d9_testing::faults().failCreateDevice = true;
+    EXPECT_EQ(graphics.Create(window), E_FAIL);
+    EXPECT_EQ(graphics.IsReady(), 0);
+    EXPECT_EQ(graphics.GetDevice(), nullptr);
+    ASSERT_NE(graphics.GetD3D(), nullptr);
+
+    // What Create asked for: a windowed device, everything else left to it.
+    const D3DPRESENT_PARAMETERS& params = graphics.presentParams;
+    EXPECT_EQ(params.Windowed, 1);
+    EXPECT_EQ(params.SwapEffect, D3DSWAPEFFECT_DISCARD);
+    EXPECT_EQ(params.BackBufferWidth | params.BackBufferHeight | params.BackBufferCount, 0u);
+    EXPECT_EQ(params.BackBufferFormat, D3DFMT_UNKNOWN);
+    EXPECT_EQ(params.MultiSampleType | params.MultiSampleQuality | params.Flags, 0u);
+    EXPECT_EQ(params.hDeviceWindow, nullptr);
+    EXPECT_EQ(params.EnableAutoDepthStencil, 0);
+    EXPECT_EQ(params.AutoDepthStencilFormat, D3DFMT_UNKNOWN);
+    EXPECT_EQ(params.FullScreen_RefreshRateInHz | params.PresentationInterval, 0u);
+
+    // Destroy refuses while not ready, so the Direct3D object stays held.
+    EXPECT_EQ(graphics.Destroy(), E_FAIL);
+    EXPECT_NE(graphics.GetD3D(), nullptr);
+    EXPECT_EQ(graphics.GetD3D()->Release(), 0u);
+}
+
+TEST_F(GraphicsTest, CreateFixesBlendingAndVertexFormat) {
+    ASSERT_EQ(graphics.Create(window), S_OK);
+    EXPECT_EQ(graphics.IsReady(), 1);
+    IDirect3DDevice9* device = graphics.GetDevice();
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(device->Window(), window);
+    EXPECT_EQ(device->BackBufferWidth(), 40u);
+    EXPECT_EQ(device->BackBufferHeight(), 30u);
+
+    DWORD value = 0;
+    device->GetRenderState(D3DRS_ALPHABLENDENABLE, &value);
+    EXPECT_EQ(value, 1u);
+    device->GetRenderState(D3DRS_SRCBLEND, &value);
+    EXPECT_EQ(value, (DWORD)D3DBLEND_SRCALPHA);
+    device->GetRenderState(D3DRS_DESTBLEND, &value);
+    EXPECT_EQ(value, (DWORD)D3DBLEND_INVSRCALPHA);
+    device->GetTextureStageState(0, D3DTSS_ALPHAOP, &value);
+    EXPECT_EQ(value, (DWORD)D3DTOP_MODULATE);
+    device->GetTextureStageState(0, D3DTSS_ALPHAARG1, &value);
+    EXPECT_EQ(value, (DWORD)D3DTA_TEXTURE);
+    device->GetTextureStageState(0, D3DTSS_ALPHAARG2, &value);
+    EXPECT_EQ(value, (DWORD)D3DTA_CURRENT);
+    device->GetFVF(&value);
+    EXPECT_EQ(value, 0x104u);
+
+    // The device may write back what it chose (format, buffer count, size).
+    EXPECT_EQ(graphics.presentParams.Windowed, 1);
+    EXPECT_EQ(graphics.presentParams.SwapEffect, D3DSWAPEFFECT_DISCARD);
+
+    EXPECT_EQ(graphics.Destroy(), S_OK);
+}
+
+TEST_F(GraphicsTest, DestroyGivesBackEverythingOnceAndThenRefuses) {
+    ASSERT_EQ(graphics.Create(window), S_OK);
+    EXPECT_EQ(graphics.Destroy(), S_OK);
+    EXPECT_EQ(graphics.IsReady(), 0);
+    EXPECT_EQ(graphics.GetDevice(), nullptr);
+    EXPECT_EQ(graphics.GetD3D(), nullptr);
+    EXPECT_EQ(graphics.hwnd, nullptr);
+    EXPECT_EQ(graphics.Destroy(), E_FAIL);
+    EXPECT_EQ(graphics.Present(), E_FAIL);
+}
+
+TEST_F(GraphicsTest, FrameIsClearedAndPresentedIntoTheWindow) {
+    ASSERT_EQ(graphics.Create(window), S_OK);
+    EXPECT_EQ(graphics.Clear(0xFF336699), S_OK);
+    EXPECT_EQ(graphics.BeginScene(), S_OK);
+    EXPECT_EQ(graphics.EndScene(), S_OK);
+    EXPECT_EQ(graphics.Present(), S_OK);
+    EXPECT_EQ(surface.presentCount, 1u);
+    ASSERT_EQ(surface.frameWidth, 40);
+    ASSERT_EQ(surface.frameHeight, 30);
+    for (uint32_t pixel : surface.frame)
+        ASSERT_EQ(pixel & 0xFFFFFF, 0x336699u);
+
+    graphics.Clear(0xFF000000);
+    graphics.Present();
+    for (uint32_t pixel : surface.frame)
+        ASSERT_EQ(pixel & 0xFFFFFF, 0u);
+    EXPECT_EQ(graphics.Destroy(), S_OK);
+}
+
+} // namespace
