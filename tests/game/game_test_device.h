@@ -1,4 +1,4 @@
-// The program's device on a headless 600 x 600 window, and ways to tell from
+// The program's device on a headless window of the game's size, and ways to tell from
 // the device's draw log which sprite drew and which digit it showed.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include "render/DigitSprite.h"
 #include "render/Graphics.h"
 #include "tests/game/game_scratch_dir.h"
+#include "tests/support/headless_window.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +29,7 @@ class GameDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         d3d9_testing::resetFaults();
-        window.surface.clientWidth = 600;
-        window.surface.clientHeight = 600;
-        ASSERT_EQ(g_graphics.Create(&window), S_OK);
+        ASSERT_EQ(g_graphics.Create(window.hwnd()), S_OK);
     }
 
     void TearDown() override {
@@ -76,5 +75,5 @@ protected:
     }
 
     WorkingDir workingDir;
-    HWND__ window;
+    HeadlessWindow window;
 };
