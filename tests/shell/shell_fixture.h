@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/Game.h"
+#include "platform/d3d9_testing.h"
 #include "platform/win32_headless.h"
 #include "render/Graphics.h"
 #include "shell/Window.h"
@@ -108,6 +109,16 @@ protected:
         gameOverShown = 0;
         actionChecked = 0;
         headless::Install();
+        liveAtStart = d3d9_testing::liveObjects();
+    }
+
+    // Every texture, vertex buffer, device and Direct3D object made since SetUp is released.
+    void ExpectEverythingGivenBack() {
+        d3d9_testing::LiveObjects live = d3d9_testing::liveObjects();
+        EXPECT_EQ(live.direct3d, liveAtStart.direct3d);
+        EXPECT_EQ(live.devices, liveAtStart.devices);
+        EXPECT_EQ(live.textures, liveAtStart.textures);
+        EXPECT_EQ(live.vertexBuffers, liveAtStart.vertexBuffers);
     }
 
     // Every scripted action was one the player could do when it came, unless the test says.
@@ -118,6 +129,7 @@ protected:
     }
 
     std::vector<std::string> expectedRefusals;
+    d3d9_testing::LiveObjects liveAtStart;
     fs::path previousDir;
     fs::path workDir;
 };
