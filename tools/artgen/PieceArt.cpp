@@ -35,12 +35,27 @@ bool drawPeg(const std::string& grafik) {
     return canvas.savePng(grafik + "/spielstein.png");
 }
 
+// A gold halo round the peg, easing out to nothing just inside the cell.
+void drawHalo(cairo_t* cr) {
+    cairo_pattern_t* halo =
+        cairo_pattern_create_radial(kCentre, kCentre, kPegRadius - 1.0, kCentre, kCentre, 24.5);
+    const double stops[5][2] = {{0.0, 0.9}, {0.4, 0.4}, {0.7, 0.12}, {0.88, 0.03}, {1.0, 0.0}};
+    for (const auto& stop : stops) {
+        cairo_pattern_add_color_stop_rgba(halo, stop[0], 1.0, 0.85, 0.35, stop[1]);
+    }
+    cairo_new_path(cr);
+    cairo_arc(cr, kCentre, kCentre, 24.5, 0.0, 2.0 * M_PI);
+    cairo_set_source(cr, halo);
+    cairo_fill(cr);
+    cairo_pattern_destroy(halo);
+}
+
 // The selected peg glows gold, so it stands out from the ivory pegs at a glance.
 bool drawSelectedPeg(const std::string& grafik) {
     Canvas canvas(kCell, kCell);
     fillFelt(canvas);
     cairo_t* cr = canvas.cr();
-    DrawGlow(cr, kCentre, kCentre, 24.5, {1.0, 0.85, 0.35, 0.95});
+    drawHalo(cr);
     DrawHole(cr, kCentre, kCentre, kHoleRadius);
     DrawPeg(cr, kCentre, kCentre - 1.0, kPegRadius, kGoldPeg);
     cairo_new_path(cr);

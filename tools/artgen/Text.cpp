@@ -51,8 +51,8 @@ double FitTextSize(cairo_t* cr, const char* const* texts, int count, const TextB
     }
 }
 
-double DrawFittedText(cairo_t* cr, const char* utf8, const TextBox& box, Align align,
-                      const TextStyle& style) {
+void DrawFittedText(cairo_t* cr, const char* utf8, const TextBox& box, Align align,
+                    const TextStyle& style) {
     const double outline = outlineReach(style);
     const double extra = 2.0 * outline + shadowReach(style);
     double size = FitTextSize(cr, &utf8, 1, box, style);
@@ -100,5 +100,4 @@ double DrawFittedText(cairo_t* cr, const char* utf8, const TextBox& box, Align a
     cairo_fill(cr);
     cairo_pattern_destroy(fill);
     cairo_restore(cr);
-    return size;
 }

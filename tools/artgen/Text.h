@@ -1,5 +1,5 @@
 // Text for the artwork: DejaVu faces, shrunk until they fit their box, with an
-// outline and a soft drop shadow so they read on wood and on the board alike.
+// outline and a drop shadow so they read on wood and on the board alike.
 #pragma once
 
 #include <cairo.h>
@@ -42,6 +42,6 @@ double FitTextSize(cairo_t* cr, const char* const* texts, int count, const TextB
                    const TextStyle& style);
 
 // Draws one line of UTF-8 text inside the box: its ink (outline and shadow
-// included) is centred vertically and aligned horizontally. Returns the size used.
-double DrawFittedText(cairo_t* cr, const char* utf8, const TextBox& box, Align align,
-                      const TextStyle& style);
+// included) is centred vertically and aligned horizontally.
+void DrawFittedText(cairo_t* cr, const char* utf8, const TextBox& box, Align align,
+                    const TextStyle& style);

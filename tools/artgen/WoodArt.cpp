@@ -17,10 +17,14 @@ void drawPlanks(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
     for (int plank = 0; plank * kPlankHeight - kFirstPlankOffset < kSize; ++plank) {
         double top = plank * kPlankHeight - kFirstPlankOffset;
+        // Half the planks a shade darker, half a shade lighter.
         double shade = 0.12 * (HashUnit(plank, 1, 40u) - 0.5);
         cairo_rectangle(cr, 0.0, top, kSize, kPlankHeight);
-        cairo_set_source_rgba(cr, shade < 0 ? 0.0 : 1.0, shade < 0 ? 0.0 : 0.9,
-                              shade < 0 ? 0.0 : 0.7, shade < 0 ? -shade : shade);
+        if (shade < 0.0) {
+            cairo_set_source_rgba(cr, 0.0, 0.0, 0.0, -shade);
+        } else {
+            cairo_set_source_rgba(cr, 1.0, 0.9, 0.7, shade);
+        }
         cairo_fill(cr);
 
         cairo_rectangle(cr, 0.0, top - 1.0, kSize, 2.0);
