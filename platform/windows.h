@@ -21,6 +21,7 @@ typedef HMENU__* HMENU;
 struct HICON__;
 typedef HICON__* HICON;
 typedef HICON HCURSOR;
+typedef HINSTANCE HMODULE;
 struct HBRUSH__;
 typedef HBRUSH__* HBRUSH;
 typedef void* HGDIOBJ;
@@ -96,8 +97,6 @@ struct WNDCLASSEXA {
 
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
-
-#define CW_USEDEFAULT ((int)0x80000000)
 
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
@@ -189,6 +188,8 @@ BOOL WINAPI ShowWindow(HWND hwnd, int command);
 BOOL WINAPI UpdateWindow(HWND hwnd);
 BOOL WINAPI SetWindowTextA(HWND hwnd, LPCSTR text);
 int WINAPI GetSystemMetrics(int index);
+// The program's own module instance for a null name; null for any other name.
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 
 // Resources: integer names through MAKEINTRESOURCE.
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);

@@ -1,0 +1,13 @@
+// Windows-1252, the code page of the "A" functions, to and from UTF-8, the
+// encoding of GTK and of what a keyboard types.
+#pragma once
+
+#include <string>
+
+namespace win32 {
+
+std::string Cp1252ToUtf8(const std::string& text);
+// A character that Windows-1252 lacks, or a malformed byte, becomes '?'.
+std::string Utf8ToCp1252(const std::string& text);
+
+} // namespace win32

@@ -1,0 +1,154 @@
+#include "platform/win32/dialogs.h"
+#include "platform/win32/messages.h"
+#include "resources/templates.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace win32 {
+
+namespace {
+
+void PlaceInUnits(Window& window, int x, int y, int width, int height) {
+    window.unitsX = x;
+    window.unitsY = y;
+    window.unitsWidth = width;
+    window.unitsHeight = height;
+}
+
+Window& CreateDialogWindow(const resources::DialogTemplate& layout, Window* owner, DLGPROC proc,
+                           HINSTANCE instance) {
+    auto dialog = std::make_unique<Window>();
+    dialog->kind = WindowKind::Dialog;
+    dialog->className = "#32770";
+    dialog->text = layout.caption;
+    dialog->style = layout.style;
+    dialog->instance = instance;
+    dialog->owner = owner;
+    dialog->dialogProc = proc;
+    dialog->templateId = layout.id;
+    PlaceInUnits(*dialog, layout.x, layout.y, layout.width, layout.height);
+    Window* made = dialog.get();
+    state().windows.push_back(std::move(dialog));
+    for (const resources::ControlTemplate& entry : layout.controls) {
+        auto control = std::make_unique<Window>();
+        control->kind = WindowKind::Control;
+        control->className = entry.className;
+        control->text = entry.text;
+        control->style = entry.style;
+        control->owner = made;
+        control->controlId = entry.id;
+        PlaceInUnits(*control, entry.x, entry.y, entry.width, entry.height);
+        made->controls.push_back(control.get());
+        state().windows.push_back(std::move(control));
+    }
+    return *made;
+}
+
+Window* FirstTabStop(const Window& dialog) {
+    for (Window* control : dialog.controls) {
+        if (control->style & WS_TABSTOP) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void DestroyDialog(Window& dialog) {
+    SendTo(dialog, WM_DESTROY, 0, 0);
+    backend().WindowDestroyed(dialog);
+    dialog.destroyed = true;
+    for (Window* control : dialog.controls) {
+        control->destroyed = true;
+    }
+}
+
+} // namespace
+
+Window* FindControl(const Window& dialog, int id) {
+    for (Window* control : dialog.controls) {
+        if (control->controlId == id) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+bool IsPushButton(const Window& control) {
+    return control.kind == WindowKind::Control && control.className == "button";
+}
+
+bool IsDefaultButton(const Window& control) {
+    return IsPushButton(control) && (control.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+}
+
+void FocusControl(Window& control) {
+    control.owner->focus = &control;
+    backend().ControlFocused(control);
+}
+
+} // namespace win32
+
+using namespace win32;
+
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
+                               DLGPROC dialogProc, LPARAM initParam) {
+    const resources::DialogTemplate* layout =
+        IS_INTRESOURCE(templateName) ? resources::FindDialog(LOWORD(templateName)) : nullptr;
+    Window* ownerWindow = LiveWindow(owner);
+    if (owner && !ownerWindow) {
+        return 0;
+    }
+    if (!layout || !dialogProc) {
+        return -1;
+    }
+    Window& dialog = CreateDialogWindow(*layout, ownerWindow, dialogProc, instance);
+    backend().DialogCreated(dialog);
+    Window* first = FirstTabStop(dialog);
+    if (SendTo(dialog, WM_INITDIALOG, (WPARAM)first, initParam) && first) {
+        FocusControl(*first);
+    }
+    if (!dialog.ended) {
+        ModalContext modal;
+        modal.kind = ModalContext::Kind::Dialog;
+        modal.owner = owner;
+        modal.dialog = &dialog;
+        OwnerDisabled disabled(owner);
+        backend().DialogShown(modal);
+        RunModal(modal);
+        backend().ModalClosed(modal);
+    }
+    const INT_PTR result = dialog.result;
+    DestroyDialog(dialog);
+    return result;
+}
+
+BOOL WINAPI EndDialog(HWND hwnd, INT_PTR result) {
+    Window* dialog = LiveWindow(hwnd, WindowKind::Dialog);
+    if (!dialog) {
+        return FALSE;
+    }
+    dialog->ended = true;
+    dialog->result = result;
+    return TRUE;
+}
+
+BOOL WINAPI SetDlgItemTextA(HWND hwnd, int controlId, LPCSTR text) {
+    Window* dialog = LiveWindow(hwnd, WindowKind::Dialog);
+    Window* control = dialog ? FindControl(*dialog, controlId) : nullptr;
+    return control ? SetWindowTextA(control, text) : FALSE;
+}
+
+UINT WINAPI GetDlgItemTextA(HWND hwnd, int controlId, LPSTR text, int maxCount) {
+    if (!text || maxCount <= 0) {
+        return 0;
+    }
+    Window* dialog = LiveWindow(hwnd, WindowKind::Dialog);
+    Window* control = dialog ? FindControl(*dialog, controlId) : nullptr;
+    const size_t count = control ? std::min(control->text.size(), (size_t)maxCount - 1) : (size_t)0;
+    if (count > 0) {
+        std::memcpy(text, control->text.data(), count);
+    }
+    text[count] = '\0';
+    return (UINT)count;
+}

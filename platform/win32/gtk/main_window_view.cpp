@@ -1,0 +1,222 @@
+#include "platform/win32/gtk/main_window_view.h"
+
+#include "platform/win32/cp1252.h"
+#include "platform/win32/gtk/gtk_backend.h"
+#include "platform/win32/gtk/pixbufs.h"
+#include "platform/win32/messages.h"
+
+using namespace win32;
+
+namespace win32_gtk {
+
+namespace {
+
+// Presentation is paced to one frame per refresh of a 60 Hz display.
+constexpr gint64 kFramePeriodMicroseconds = 16667;
+// The longest sleep between two looks at GTK's events while pacing.
+constexpr gint64 kPacingSliceMicroseconds = 2000;
+
+void SetSourceColour(cairo_t* cr, uint32_t rgb) {
+    cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                         (rgb & 0xFF) / 255.0);
+}
+
+gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
+    auto* view = static_cast<MainWindowView*>(data);
+    const PresentSurface& surface = view->window->surface;
+    const bool hasFrame = surface.frameWidth > 0 && surface.frameHeight > 0 &&
+                          surface.frame.size() == (size_t)surface.frameWidth * surface.frameHeight;
+    if (hasFrame) {
+        // 0xAARRGGBB words are cairo's own pixel layout; the frame is opaque.
+        cairo_surface_t* image = cairo_image_surface_create_for_data(
+            (unsigned char*)surface.frame.data(), CAIRO_FORMAT_RGB24, surface.frameWidth,
+            surface.frameHeight, surface.frameWidth * 4);
+        cairo_set_source_surface(cr, image, 0, 0);
+        cairo_paint(cr);
+        cairo_surface_destroy(image);
+    } else {
+        SetSourceColour(cr, view->background);
+        cairo_paint(cr);
+    }
+    // A draw that no present asked for is an exposure: the program repaints.
+    if (!view->presentPending) {
+        Invalidate(*view->window);
+    }
+    view->presentPending = false;
+    return TRUE;
+}
+
+gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
+    auto* view = static_cast<MainWindowView*>(data);
+    // Double clicks arrive as presses of their own; GTK's extra
+    // double-click events are not presses.
+    if (event->type == GDK_BUTTON_PRESS && event->button == 1 && view->window->enabled) {
+        const int x = (int)event->x;
+        const int y = (int)event->y;
+        Post(*view->window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    }
+    return TRUE;
+}
+
+gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer data) {
+    auto* view = static_cast<MainWindowView*>(data);
+    if (view->window->enabled) {
+        Post(*view->window, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+
+gboolean OnConfigure(GtkWidget*, GdkEventConfigure*, gpointer data) {
+    auto* view = static_cast<MainWindowView*>(data);
+    int x = 0;
+    int y = 0;
+    ClientOrigin(*view, &x, &y);
+    if (x != view->lastX || y != view->lastY) {
+        view->lastX = x;
+        view->lastY = y;
+        Post(*view->window, WM_MOVE, 0, MAKELPARAM(x, y));
+    }
+    return FALSE;
+}
+
+void OnRealizeArea(GtkWidget* area, gpointer data) {
+    auto* view = static_cast<MainWindowView*>(data);
+    if (view->cursor) {
+        gdk_window_set_cursor(gtk_widget_get_window(area), view->cursor);
+    }
+}
+
+void OnMenuActivate(GtkMenuItem* widget, gpointer data) {
+    auto* binding = static_cast<MenuBinding*>(data);
+    // Only the program ticks an item: undo GTK's own toggle.
+    gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(widget), binding->item->checked);
+    Window* window = binding->view->window;
+    if (!binding->item->grayed && window->enabled) {
+        Post(*window, WM_COMMAND, MAKEWPARAM(binding->item->id, 0), 0);
+    }
+}
+
+GtkWidget* BuildMenu(MainWindowView& view, HMENU menu, bool bar) {
+    GtkWidget* shell = bar ? gtk_menu_bar_new() : gtk_menu_new();
+    for (const MenuItem& item : menu->items) {
+        GtkWidget* widget = nullptr;
+        const std::string label = Cp1252ToUtf8(item.text);
+        if (item.separator) {
+            widget = gtk_separator_menu_item_new();
+        } else if (item.popup) {
+            widget = gtk_menu_item_new_with_label(label.c_str());
+            gtk_menu_item_set_submenu(GTK_MENU_ITEM(widget),
+                                      BuildMenu(view, item.popup.get(), false));
+        } else {
+            widget = gtk_check_menu_item_new_with_label(label.c_str());
+            auto binding = std::make_unique<MenuBinding>();
+            binding->view = &view;
+            binding->item = &item;
+            binding->widget = widget;
+            g_signal_connect(widget, "activate", G_CALLBACK(OnMenuActivate), binding.get());
+            view.menuItems.push_back(std::move(binding));
+            ShowMenuItem(view, item);
+        }
+        gtk_menu_shell_append(GTK_MENU_SHELL(shell), widget);
+    }
+    return shell;
+}
+
+void PaceAfterPresent(MainWindowView& view) {
+    view.presentPending = true;
+    gtk_widget_queue_draw(view.area);
+    gint64 now = g_get_monotonic_time();
+    // Fallen behind by more than a frame: start counting slots afresh.
+    if (view.nextFrameSlot < now - kFramePeriodMicroseconds) {
+        view.nextFrameSlot = now;
+    }
+    view.nextFrameSlot += kFramePeriodMicroseconds;
+    DrainEvents();
+    while ((now = g_get_monotonic_time()) < view.nextFrameSlot) {
+        g_usleep((gulong)std::min(view.nextFrameSlot - now, kPacingSliceMicroseconds));
+        DrainEvents();
+    }
+}
+
+} // namespace
+
+void ShowMenuItem(MainWindowView& view, const MenuItem& item) {
+    for (const auto& binding : view.menuItems) {
+        if (binding->item == &item) {
+            gtk_widget_set_sensitive(binding->widget, !item.grayed);
+            g_signal_handlers_block_by_func(binding->widget, (gpointer)OnMenuActivate,
+                                            binding.get());
+            gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(binding->widget), item.checked);
+            g_signal_handlers_unblock_by_func(binding->widget, (gpointer)OnMenuActivate,
+                                              binding.get());
+        }
+    }
+}
+
+void ClientOrigin(MainWindowView& view, int* x, int* y) {
+    *x = 0;
+    *y = 0;
+    GdkWindow* gdkWindow = gtk_widget_get_window(view.area);
+    if (!gdkWindow) {
+        return;
+    }
+    gdk_window_get_origin(gdkWindow, x, y);
+    if (!gtk_widget_get_has_window(view.area)) {
+        GtkAllocation allocation;
+        gtk_widget_get_allocation(view.area, &allocation);
+        *x += allocation.x;
+        *y += allocation.y;
+    }
+}
+
+MainWindowView* CreateMainWindowView(Window& window) {
+    auto* view = new MainWindowView;
+    view->window = &window;
+    const WNDCLASSEXA& record = window.windowClass->record;
+    if (record.hbrBackground) {
+        view->background = record.hbrBackground->color;
+    }
+
+    view->toplevel = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    GtkWindow* toplevel = GTK_WINDOW(view->toplevel);
+    gtk_window_set_title(toplevel, Cp1252ToUtf8(window.text).c_str());
+    gtk_window_set_resizable(toplevel, FALSE);
+    gtk_window_move(toplevel, window.x, window.y);
+    if (GdkPixbuf* icon = PixbufOf(record.hIcon)) {
+        gtk_window_set_icon(toplevel, icon);
+        g_object_unref(icon);
+    }
+    view->cursor = CursorOf(gtk_widget_get_display(view->toplevel), record.hCursor);
+
+    GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+    if (window.menu) {
+        gtk_box_pack_start(GTK_BOX(column), BuildMenu(*view, window.menu, true), FALSE, FALSE, 0);
+    }
+    view->area = gtk_drawing_area_new();
+    gtk_widget_set_size_request(view->area, window.surface.clientWidth,
+                                window.surface.clientHeight);
+    gtk_widget_add_events(view->area, GDK_BUTTON_PRESS_MASK);
+    gtk_box_pack_start(GTK_BOX(column), view->area, FALSE, FALSE, 0);
+    gtk_container_add(GTK_CONTAINER(view->toplevel), column);
+
+    g_signal_connect(view->area, "draw", G_CALLBACK(OnDraw), view);
+    g_signal_connect(view->area, "button-press-event", G_CALLBACK(OnButtonPress), view);
+    g_signal_connect(view->area, "realize", G_CALLBACK(OnRealizeArea), view);
+    g_signal_connect(view->toplevel, "delete-event", G_CALLBACK(OnDelete), view);
+    g_signal_connect(view->toplevel, "configure-event", G_CALLBACK(OnConfigure), view);
+    gtk_widget_show_all(column);
+
+    window.surface.onPresent = [view](const PresentSurface&) { PaceAfterPresent(*view); };
+    return view;
+}
+
+void DestroyMainWindowView(MainWindowView* view) {
+    view->window->surface.onPresent = nullptr;
+    gtk_widget_destroy(view->toplevel);
+    if (view->cursor) {
+        g_object_unref(view->cursor);
+    }
+    delete view;
+}
+
+} // namespace win32_gtk

@@ -1,0 +1,41 @@
+// A top-level window on screen: GtkWindow, menu bar, and a drawing area of
+// the client size that shows the presented frames.
+#pragma once
+
+#include "platform/win32/objects.h"
+
+#include <gtk/gtk.h>
+
+#include <memory>
+#include <vector>
+
+namespace win32_gtk {
+
+struct MainWindowView;
+
+struct MenuBinding {
+    MainWindowView* view = nullptr;
+    const win32::MenuItem* item = nullptr;
+    GtkWidget* widget = nullptr;
+};
+
+struct MainWindowView {
+    win32::Window* window = nullptr;
+    GtkWidget* toplevel = nullptr;
+    GtkWidget* area = nullptr;
+    GdkCursor* cursor = nullptr;
+    std::vector<std::unique_ptr<MenuBinding>> menuItems;
+    uint32_t background = 0; // 0xRRGGBB, shown until the first frame
+    bool presentPending = false;
+    gint64 nextFrameSlot = 0; // microseconds, monotonic clock
+    int lastX = 0;
+    int lastY = 0;
+};
+
+MainWindowView* CreateMainWindowView(win32::Window& window);
+void DestroyMainWindowView(MainWindowView* view);
+void ShowMenuItem(MainWindowView& view, const win32::MenuItem& item);
+// The client area's top-left corner on the screen.
+void ClientOrigin(MainWindowView& view, int* x, int* y);
+
+} // namespace win32_gtk

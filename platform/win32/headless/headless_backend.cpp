@@ -1,0 +1,308 @@
+#include "platform/win32/headless/headless_backend.h"
+
+#include "platform/win32/box_buttons.h"
+#include "platform/win32/cp1252.h"
+#include "platform/win32/dialogs.h"
+#include "platform/win32/menus.h"
+#include "platform/win32/messages.h"
+
+using namespace win32;
+
+namespace win32_headless {
+
+namespace {
+
+// Polls of the frame loop after the script ran out and the main window was
+// closed, before the backend posts WM_QUIT itself.
+constexpr int kPollsBeforeQuit = 100;
+
+Window* UsableMainWindow(const char* what, std::vector<std::string>& refused) {
+    Window* main = LiveWindow(MainWindow());
+    if (!main || !main->visible || !main->enabled) {
+        refused.push_back(std::string(what) + ": no visible enabled main window");
+        return nullptr;
+    }
+    return main;
+}
+
+} // namespace
+
+bool IsDialogAction(Action::Kind kind) {
+    return kind >= Action::Kind::TypeText && kind <= Action::Kind::DialogCloseBox;
+}
+
+DialogView ViewOf(const Window& dialog) {
+    DialogView view;
+    view.caption = dialog.text;
+    for (const Window* control : dialog.controls) {
+        ControlView shown;
+        shown.id = control->controlId;
+        shown.className = control->className;
+        shown.text = control->text;
+        shown.focused = dialog.focus == control;
+        view.controls.push_back(shown);
+    }
+    return view;
+}
+
+DWORD HeadlessBackend::Milliseconds() {
+    const DWORD now = clock;
+    clock += clockStep;
+    return now;
+}
+
+void HeadlessBackend::WindowCreated(Window& window) {
+    HWND hwnd = &window;
+    window.surface.onPresent = [this, hwnd](const PresentSurface& surface) {
+        Present(hwnd, surface);
+    };
+}
+
+void HeadlessBackend::Present(HWND window, const PresentSurface& surface) {
+    ++frames;
+    if (keepFrames) {
+        Frame frame;
+        frame.window = window;
+        frame.width = surface.frameWidth;
+        frame.height = surface.frameHeight;
+        frame.pixels = surface.frame;
+        frame.duringModal = state().modalDepth > 0;
+        keptFrames.push_back(std::move(frame));
+    }
+}
+
+void HeadlessBackend::DialogShown(ModalContext& modal) {
+    DialogRecord record;
+    record.templateId = modal.dialog->templateId;
+    record.owner = modal.owner;
+    record.views.push_back(ViewOf(*modal.dialog));
+    record.framesAtOpen = frames;
+    dialogs.push_back(record);
+    OpenDialog open;
+    open.dialog = modal.dialog;
+    open.record = dialogs.size() - 1;
+    openDialogs.push_back(open);
+    InvalidateTopLevelWindows();
+}
+
+void HeadlessBackend::BoxOpened(ModalContext& modal) {
+    BoxRecord record;
+    record.owner = modal.owner;
+    record.caption = modal.caption;
+    record.text = modal.text;
+    record.type = modal.type;
+    record.framesAtOpen = frames;
+    boxes.push_back(record);
+    openBoxes.push_back(boxes.size() - 1);
+    InvalidateTopLevelWindows();
+}
+
+void HeadlessBackend::ModalClosed(ModalContext& modal) {
+    if (modal.kind == ModalContext::Kind::Box) {
+        BoxRecord& record = boxes[openBoxes.back()];
+        record.result = modal.result;
+        record.framesAtClose = frames;
+        openBoxes.pop_back();
+    } else {
+        OpenDialog& open = OpenDialogFor(modal.dialog);
+        TakeOwedView(open);
+        DialogRecord& record = dialogs[open.record];
+        record.result = modal.dialog->result;
+        record.framesAtClose = frames;
+        openDialogs.pop_back();
+    }
+    InvalidateTopLevelWindows();
+}
+
+HeadlessBackend::OpenDialog& HeadlessBackend::OpenDialogFor(const Window* dialog) {
+    for (OpenDialog& open : openDialogs) {
+        if (open.dialog == dialog) {
+            return open;
+        }
+    }
+    return openDialogs.back();
+}
+
+void HeadlessBackend::TakeOwedView(OpenDialog& open) {
+    if (open.viewOwed) {
+        dialogs[open.record].views.push_back(ViewOf(*open.dialog));
+        open.viewOwed = false;
+    }
+}
+
+bool HeadlessBackend::TakeClockAction() {
+    Action& action = script.front();
+    switch (action.kind) {
+    case Action::Kind::Idle:
+        if (--action.first <= 0) {
+            script.pop_front();
+        }
+        return true;
+    case Action::Kind::AdvanceTime:
+        clock += (DWORD)action.first;
+        break;
+    case Action::Kind::Expose:
+        if (Window* main = LiveWindow(MainWindow())) {
+            Invalidate(*main);
+        }
+        break;
+    default:
+        return false;
+    }
+    script.pop_front();
+    return true;
+}
+
+void HeadlessBackend::Poll(bool idle) {
+    // A pump that just handed out messages ends its pass first.
+    if (!idle) {
+        return;
+    }
+    if (script.empty()) {
+        FinishScript();
+        return;
+    }
+    if (TakeClockAction()) {
+        return;
+    }
+    const Action action = script.front();
+    script.pop_front();
+    if (IsDialogAction(action.kind) || action.kind == Action::Kind::AnswerBox) {
+        refused.push_back(Describe(action) + ": nothing open to take it");
+        return;
+    }
+    PlayWindowAction(action);
+}
+
+void HeadlessBackend::PlayWindowAction(const Action& action) {
+    const std::string what = Describe(action);
+    Window* main = UsableMainWindow(what.c_str(), refused);
+    if (!main) {
+        return;
+    }
+    switch (action.kind) {
+    case Action::Kind::Click:
+        if (action.first < 0 || action.second < 0 || action.first >= main->surface.clientWidth ||
+            action.second >= main->surface.clientHeight) {
+            refused.push_back(what + ": outside the client area");
+            return;
+        }
+        Post(*main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(action.first, action.second));
+        return;
+    case Action::Kind::ChooseMenu: {
+        const win32::MenuItem* item = FindMenuItem(main->menu, (UINT)action.first);
+        if (!item) {
+            refused.push_back(what + ": no such item");
+        } else if (item->grayed) {
+            refused.push_back(what + ": greyed");
+        } else {
+            Post(*main, WM_COMMAND, MAKEWPARAM(action.first, 0), 0);
+        }
+        return;
+    }
+    default:
+        Post(*main, WM_CLOSE, 0, 0);
+        return;
+    }
+}
+
+void HeadlessBackend::FinishScript() {
+    Window* main = LiveWindow(MainWindow());
+    if (main && !closeSent) {
+        closeSent = true;
+        Post(*main, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (++pollsAfterClose >= kPollsBeforeQuit) {
+        pollsAfterClose = 0;
+        PostQuitMessage(0);
+    }
+}
+
+void HeadlessBackend::WaitModal(ModalContext& modal) {
+    const bool isBox = modal.kind == ModalContext::Kind::Box;
+    OpenDialog* open = isBox ? nullptr : &OpenDialogFor(modal.dialog);
+    if (open) {
+        TakeOwedView(*open);
+    }
+    if (!script.empty() && TakeClockAction()) {
+        return;
+    }
+    if (!script.empty()) {
+        const Action action = script.front();
+        if (isBox && action.kind == Action::Kind::AnswerBox) {
+            script.pop_front();
+            const bool valid = BoxHasButton(modal.type, (int)action.first);
+            modal.result = valid ? (int)action.first : BoxCloseResult(modal.type);
+            boxes[openBoxes.back()].answered = valid;
+            modal.done = true;
+            return;
+        }
+        if (open && IsDialogAction(action.kind)) {
+            script.pop_front();
+            PlayDialogAction(action, *open);
+            return;
+        }
+    }
+    // The script has nothing for it: the user closes it.
+    if (isBox) {
+        modal.result = BoxCloseResult(modal.type);
+        modal.done = true;
+    } else if (!open->cancelledUnscripted) {
+        open->cancelledUnscripted = true;
+        Post(*modal.dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        open->viewOwed = true;
+    } else {
+        modal.dialog->ended = true;
+        modal.dialog->result = -1;
+        dialogs[open->record].abandoned = true;
+    }
+}
+
+void HeadlessBackend::PlayDialogAction(const Action& action, OpenDialog& open) {
+    Window& dialog = *open.dialog;
+    const std::string what = Describe(action);
+    open.viewOwed = true;
+    Window* control = FindControl(dialog, (int)action.first);
+    switch (action.kind) {
+    case Action::Kind::TypeText:
+        if (!control || control->className != "edit") {
+            refused.push_back(what + ": no such edit box");
+            return;
+        }
+        control->text = Utf8ToCp1252(action.text);
+        FocusControl(*control);
+        return;
+    case Action::Kind::FocusControl:
+        if (!control || !(control->style & WS_TABSTOP)) {
+            refused.push_back(what + ": no such control to focus");
+            return;
+        }
+        FocusControl(*control);
+        return;
+    case Action::Kind::PressButton:
+        if (!control || !IsPushButton(*control)) {
+            refused.push_back(what + ": no such button");
+            return;
+        }
+        FocusControl(*control);
+        Post(dialog, WM_COMMAND, MAKEWPARAM(control->controlId, BN_CLICKED), (LPARAM)control);
+        return;
+    case Action::Kind::PressEnter: {
+        Window* button = dialog.focus && IsPushButton(*dialog.focus) ? dialog.focus : nullptr;
+        for (size_t i = 0; !button && i < dialog.controls.size(); ++i) {
+            if (IsDefaultButton(*dialog.controls[i])) {
+                button = dialog.controls[i];
+            }
+        }
+        const int id = button ? button->controlId : IDOK;
+        Post(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
+        return;
+    }
+    default:
+        Post(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return;
+    }
+}
+
+} // namespace win32_headless

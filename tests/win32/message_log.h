@@ -1,0 +1,93 @@
+// A window procedure that logs what it receives, for the Win32 layer's tests.
+#pragma once
+
+#include "platform/win32_headless.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace win32_test {
+
+struct Logged {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+inline std::vector<Logged>& Log() {
+    static std::vector<Logged> log;
+    return log;
+}
+
+// Runs inside the procedure for every message before it is logged.
+inline std::function<void(HWND, UINT, WPARAM, LPARAM)>& OnMessage() {
+    static std::function<void(HWND, UINT, WPARAM, LPARAM)> hook;
+    return hook;
+}
+
+// Makes the procedure end the program on WM_DESTROY, as the game's does.
+inline void QuitOnDestroy() {
+    OnMessage() = [](HWND, UINT message, WPARAM, LPARAM) {
+        if (message == WM_DESTROY) {
+            PostQuitMessage(0);
+        }
+    };
+}
+
+inline LRESULT CALLBACK LoggingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Log().push_back({hwnd, message, wParam, lParam});
+    if (OnMessage()) {
+        OnMessage()(hwnd, message, wParam, lParam);
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+inline std::vector<UINT> Messages() {
+    std::vector<UINT> messages;
+    for (const Logged& entry : Log()) {
+        messages.push_back(entry.message);
+    }
+    return messages;
+}
+
+// A fresh headless platform with the game's class and a hidden 600 x 600 main
+// window using menu 101.
+inline HWND MakeMainWindow() {
+    win32_headless::Install();
+    Log().clear();
+    OnMessage() = nullptr;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = LoggingProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCE(107));
+    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCE(105));
+    windowClass.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
+    windowClass.lpszMenuName = MAKEINTRESOURCE(101);
+    windowClass.lpszClassName = "GameWindow";
+    if (!RegisterClassExA(&windowClass)) {
+        return nullptr;
+    }
+    return CreateWindowExA(0, "GameWindow", "Quorvel 2.0", WS_SYSMENU, 212, 84, 600, 600, nullptr,
+                           nullptr, instance, nullptr);
+}
+
+// Pumps like the game's frame loop until WM_QUIT; returns the number of passes.
+inline int RunFrameLoop(int maxPasses = 10000) {
+    MSG msg = {};
+    int passes = 0;
+    while (msg.message != WM_QUIT && passes < maxPasses) {
+        ++passes;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return passes;
+}
+
+} // namespace win32_test
