@@ -71,3 +71,8 @@ TEST(DecodeBadInput, AbsurdSizesAreRefused) {
     // The largest accepted size with the data of a small image: the data runs out.
     EXPECT_FALSE(decodes(test_images::withJpegSizeClaim(smallJpeg(false), 8192, 8192)));
 }
+
+TEST(DecodeBadInput, EndlessProgressiveRefinementIsCut) {
+    EXPECT_TRUE(decodes(test_images::encodeManyScanJpeg(16, 4)));  // 316 scans
+    EXPECT_FALSE(decodes(test_images::encodeManyScanJpeg(16, 8))); // 568 scans
+}

@@ -75,8 +75,10 @@ Bytes encodeArgbPng(uint32_t width, uint32_t height, const std::vector<uint32_t>
     return encodePng(spec);
 }
 
-Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& samples,
-                 bool progressive) {
+namespace {
+
+Bytes compressJpeg(uint32_t width, uint32_t height, int components, const Bytes& samples,
+                   bool progressive, const std::vector<jpeg_scan_info>& scans) {
     jpeg_compress_struct encoder;
     jpeg_error_mgr errors;
     encoder.err = jpeg_std_error(&errors);
@@ -92,6 +94,10 @@ Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& s
     jpeg_set_quality(&encoder, 95, TRUE);
     if (progressive)
         jpeg_simple_progression(&encoder);
+    if (!scans.empty()) {
+        encoder.scan_info = scans.data();
+        encoder.num_scans = int(scans.size());
+    }
     jpeg_start_compress(&encoder, TRUE);
     while (encoder.next_scanline < height) {
         JSAMPROW row =
@@ -103,6 +109,26 @@ Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& s
     jpeg_destroy_compress(&encoder);
     std::free(buffer);
     return out;
+}
+
+} // namespace
+
+Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& samples,
+                 bool progressive) {
+    return compressJpeg(width, height, components, samples, progressive, {});
+}
+
+Bytes encodeManyScanJpeg(uint32_t side, int refinements) {
+    std::vector<jpeg_scan_info> scans = {{1, {0}, 0, 0, 0, 0}};
+    for (int band = 1; band < 64; ++band) {
+        scans.push_back({1, {0}, band, band, 0, refinements});
+        for (int bit = refinements; bit > 0; --bit)
+            scans.push_back({1, {0}, band, band, bit, bit - 1});
+    }
+    Bytes samples(size_t(side) * side);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = uint8_t(i * 37);
+    return compressJpeg(side, side, 1, samples, false, scans);
 }
 
 Bytes pngHeaderClaiming(uint32_t width, uint32_t height) {

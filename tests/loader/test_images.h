@@ -35,6 +35,10 @@ Bytes encodeArgbPng(uint32_t width, uint32_t height, const std::vector<uint32_t>
 Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& samples,
                  bool progressive = false);
 
+// A progressive grey JPEG whose every AC coefficient has a band of its own,
+// refined bit by bit: 1 + 63 * (refinements + 1) scans.
+Bytes encodeManyScanJpeg(uint32_t side, int refinements);
+
 // A PNG of nothing but a valid IHDR and IEND chunk declaring the given size.
 Bytes pngHeaderClaiming(uint32_t width, uint32_t height);
 // The JPEG with the size in its frame header replaced.
