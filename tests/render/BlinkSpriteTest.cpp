@@ -39,41 +39,32 @@ TEST(BlinkSprite, TimerAddsUpStepByStep) {
     EXPECT_EQ(sprite.IsVisible(), 0);
 }
 
-TEST(BlinkSprite, BlinkOfZeroRederivesTheFlag) {
+TEST(BlinkSprite, SwitchingOffResetsOnlyAtTheNextBlink) {
     BlinkSprite sprite;
-    StartBlinkingAt(sprite, 0.2f);
-    sprite.SetVisible(0);
-    EXPECT_EQ(sprite.Blink(0.0f), S_OK);
+    StartBlinkingAt(sprite, 0.7f);
+    ASSERT_EQ(sprite.IsVisible(), 0);
+    // Off and on again with no Blink between: the old phase goes on.
+    sprite.SetBlinking(false);
+    sprite.SetBlinking(true);
+    sprite.Blink(0.4f);
     EXPECT_EQ(sprite.IsVisible(), 1);
-    EXPECT_FLOAT_EQ(sprite.GetTimer(), 0.2f);
-}
+    EXPECT_FLOAT_EQ(sprite.GetTimer(), 1.1f);
 
-TEST(BlinkSprite, NotBlinkingHidesAndResets) {
-    BlinkSprite sprite;
-    StartBlinkingAt(sprite, 1.3f);
-    ASSERT_EQ(sprite.IsVisible(), 1);
     sprite.SetBlinking(false);
     EXPECT_EQ(sprite.IsVisible(), 1); // the flag alone changes nothing yet
     EXPECT_EQ(sprite.Blink(0.7f), S_OK);
     EXPECT_EQ(sprite.IsVisible(), 0);
     EXPECT_EQ(sprite.GetTimer(), 0.0f);
 
-    // The next run starts with its visible half second.
+    // The next run starts with its visible half second, and Blink(0)
+    // re-derives the flag from the unchanged timer.
     sprite.SetBlinking(true);
     sprite.Blink(0.1f);
     EXPECT_EQ(sprite.IsVisible(), 1);
-}
-
-TEST(BlinkSprite, OffAndOnWithoutBlinkKeepsTheTimer) {
-    BlinkSprite sprite;
-    StartBlinkingAt(sprite, 0.7f);
-    ASSERT_EQ(sprite.IsVisible(), 0);
-    sprite.SetBlinking(false);
-    sprite.SetBlinking(true);
-    EXPECT_EQ(sprite.IsBlinking(), 1);
-    sprite.Blink(0.4f); // 1.1 s: the old phase goes on
+    sprite.SetVisible(0);
+    sprite.Blink(0.0f);
     EXPECT_EQ(sprite.IsVisible(), 1);
-    EXPECT_FLOAT_EQ(sprite.GetTimer(), 1.1f);
+    EXPECT_FLOAT_EQ(sprite.GetTimer(), 0.1f);
 }
 
 TEST(BlinkSprite, TimerBeyondAnyIntegerSlotStaysDefined) {

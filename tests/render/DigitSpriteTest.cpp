@@ -27,12 +27,14 @@ protected:
 TEST_F(DigitSpriteTest, EachDigitBindsItsOwnImageOnTheSpritesQuad) {
     AddDigits();
     DigitSprite digit;
+    d3d9_testing::startRecording(Device());
+    EXPECT_EQ(digit.DrawDigit(1), E_FAIL);
+    EXPECT_TRUE(Draws().empty());
     ASSERT_EQ(digit.Load(500, 80, 0), S_OK);
     EXPECT_EQ(digit.IsLoaded(), 1);
     EXPECT_EQ(d3d9_testing::liveObjects().textures, 10);
     ExpectQuad(BufferVertices(digit), 500, 80, 30, 30);
 
-    d3d9_testing::startRecording(Device());
     for (int d : {0, 9, 3, 3, 7, 1}) {
         EXPECT_EQ(digit.DrawDigit(d), S_OK);
         EXPECT_EQ(LastDrawnDigit(), d);
@@ -46,35 +48,19 @@ TEST_F(DigitSpriteTest, EachDigitBindsItsOwnImageOnTheSpritesQuad) {
     EXPECT_EQ(digit.DrawDigit(5), S_OK);
     EXPECT_EQ(LastDrawnDigit(), 5);
 
+    // Values beyond the ten images are capped.
+    digit.DrawDigit(10);
+    EXPECT_EQ(LastDrawnDigit(), 9);
+    digit.DrawDigit(-4);
+    EXPECT_EQ(LastDrawnDigit(), 0);
+
+    const size_t draws = Draws().size();
     EXPECT_EQ(digit.Release(), S_OK);
     EXPECT_EQ(digit.Release(), S_OK);
+    EXPECT_EQ(digit.DrawDigit(1), E_FAIL);
+    EXPECT_EQ(Draws().size(), draws);
     Device()->SetTexture(0, nullptr); // the device holds the last one bound
     EXPECT_EQ(d3d9_testing::liveObjects().textures, 0);
-}
-
-TEST_F(DigitSpriteTest, ValuesBeyondTheTenImagesAreCapped) {
-    AddDigits();
-    DigitSprite digit;
-    digit.Load(0, 0, 0);
-    d3d9_testing::startRecording(Device());
-    EXPECT_EQ(digit.DrawDigit(10), S_OK);
-    EXPECT_EQ(LastDrawnDigit(), 9);
-    EXPECT_EQ(digit.DrawDigit(123456), S_OK);
-    EXPECT_EQ(LastDrawnDigit(), 9);
-    EXPECT_EQ(digit.DrawDigit(-4), S_OK);
-    EXPECT_EQ(LastDrawnDigit(), 0);
-    digit.Release();
-}
-
-TEST_F(DigitSpriteTest, UnloadedDigitDrawsNothing) {
-    AddDigits();
-    DigitSprite digit;
-    d3d9_testing::startRecording(Device());
-    EXPECT_EQ(digit.DrawDigit(1), E_FAIL);
-    digit.Load(0, 0, 0);
-    digit.Release();
-    EXPECT_EQ(digit.DrawDigit(1), E_FAIL);
-    EXPECT_TRUE(Draws().empty());
 }
 
 TEST_F(DigitSpriteTest, MissingDigitImageDrawsWithoutTexture) {
@@ -106,30 +92,21 @@ TEST_F(DigitSpriteTest, QuadsOwnImageIsNeverBound) {
     digit.Release();
 }
 
-TEST_F(DigitSpriteTest, ExtraArgumentChangesNothing) {
+TEST_F(DigitSpriteTest, ExtraArgumentAndSecondLoadChangeNothing) {
     AddDigits();
     DigitSprite tens, units;
     EXPECT_EQ(tens.Load(90, 5, 3), S_OK);
     EXPECT_EQ(units.Load(90, 5, 0), S_OK);
-    EXPECT_EQ(tens.GetX(), units.GetX());
-    EXPECT_EQ(tens.GetY(), units.GetY());
-    EXPECT_EQ(tens.GetWidth(), 30);
-    EXPECT_EQ(tens.GetHeight(), 30);
     ExpectQuad(BufferVertices(tens), 90, 5, 30, 30);
     ExpectQuad(BufferVertices(units), 90, 5, 30, 30);
+
+    // Loading again keeps one set of images and the quad where it was.
+    EXPECT_EQ(units.Load(60, 0, 0), S_OK);
+    EXPECT_EQ(d3d9_testing::liveObjects().textures, 20);
+    EXPECT_EQ(d3d9_testing::liveObjects().vertexBuffers, 2);
+    EXPECT_EQ(units.GetX(), 90.0f);
     tens.Release();
     units.Release();
-}
-
-TEST_F(DigitSpriteTest, LoadingTwiceKeepsOneSetOfImages) {
-    AddDigits();
-    DigitSprite digit;
-    digit.Load(0, 0, 0);
-    EXPECT_EQ(digit.Load(60, 0, 0), S_OK);
-    EXPECT_EQ(d3d9_testing::liveObjects().textures, 10);
-    EXPECT_EQ(d3d9_testing::liveObjects().vertexBuffers, 1);
-    EXPECT_EQ(digit.GetX(), 0.0f); // the quad itself is not loaded again
-    digit.Release();
 }
 
 } // namespace

@@ -41,24 +41,6 @@ TEST_F(SpriteTest, SecondLoadIsRefusedAndChangesNothing) {
     sprite.Release();
 }
 
-TEST_F(SpriteTest, LoadAfterReleaseTakesNewObjects) {
-    ScratchFolder folder;
-    folder.AddImage("a.png", 3);
-    Sprite sprite;
-    ASSERT_EQ(sprite.Load("Grafik//a.png", 0, 0, 8, 8), S_OK);
-    sprite.Release();
-    EXPECT_EQ(d3d9_testing::liveObjects().textures, 0);
-    EXPECT_EQ(d3d9_testing::liveObjects().vertexBuffers, 0);
-
-    ASSERT_EQ(sprite.Load("Grafik//a.png", 4, 4, 8, 8), S_OK);
-    EXPECT_NE(sprite.GetTexture(), nullptr);
-    EXPECT_NE(sprite.GetVertexBuffer(), nullptr);
-    EXPECT_EQ(d3d9_testing::liveObjects().textures, 1);
-    EXPECT_EQ(d3d9_testing::liveObjects().vertexBuffers, 1);
-    ExpectQuad(BufferVertices(sprite), 4, 4, 8, 8);
-    sprite.Release();
-}
-
 TEST_F(SpriteTest, MissingImageIsNoError) {
     ScratchFolder folder;
     Sprite sprite;
@@ -75,33 +57,24 @@ TEST_F(SpriteTest, MissingImageIsNoError) {
     sprite.Release();
 }
 
-TEST_F(SpriteTest, SetPositionRewritesTheBuffer) {
-    Sprite sprite;
+TEST_F(SpriteTest, SetPositionRewritesTheBufferWhenThereIsOne) {
+    InspectableSprite sprite;
     ASSERT_EQ(sprite.Load("Grafik//none.png", 0, 0, 30, 30), S_OK);
+    sprite.SetVisible(0); // hidden sprites move too
     EXPECT_EQ(sprite.SetPosition(500.0f, 80.0f), S_OK);
     ExpectQuad(BufferVertices(sprite), 500, 80, 30, 30);
 
-    // Hidden sprites move too.
-    sprite.SetVisible(0);
-    EXPECT_EQ(sprite.SetPosition(7.0f, 9.0f), S_OK);
-    ExpectQuad(BufferVertices(sprite), 7, 9, 30, 30);
+    d3d9_testing::faults().failVertexBufferLock = 1;
+    EXPECT_EQ(sprite.SetPosition(7.0f, 9.0f), E_FAIL);
+    ExpectQuad(sprite.MemoryVertices(), 7, 9, 30, 30);
+    ExpectQuad(BufferVertices(sprite), 500, 80, 30, 30);
     sprite.Release();
-}
 
-TEST_F(SpriteTest, SetPositionWithoutBufferStoresTheQuadAndFails) {
     InspectableSprite never;
     EXPECT_EQ(never.SetPosition(500.0f, 80.0f), E_FAIL);
     EXPECT_EQ(never.GetX(), 500.0f);
     EXPECT_EQ(never.GetY(), 80.0f);
     ExpectQuad(never.MemoryVertices(), 500, 80, 0, 0);
-
-    InspectableSprite sprite;
-    ASSERT_EQ(sprite.Load("Grafik//none.png", 0, 0, 30, 30), S_OK);
-    d3d9_testing::faults().failVertexBufferLock = 1;
-    EXPECT_EQ(sprite.SetPosition(500.0f, 80.0f), E_FAIL);
-    EXPECT_EQ(sprite.vertices[4].x, 530.0f);
-    ExpectQuad(BufferVertices(sprite), 0, 0, 30, 30);
-    sprite.Release();
 }
 
 TEST_F(SpriteTest, LoadTextureReplacesOrKeepsTheImage) {
@@ -150,7 +123,7 @@ TEST_F(SpriteTest, DrawBindsItsOwnBufferAndTextureOnlyWhenLoadedAndVisible) {
     EXPECT_EQ(Draws().size(), 1u);
 }
 
-TEST_F(SpriteTest, ReleaseKeepsGeometryAndMayRepeat) {
+TEST_F(SpriteTest, ReleaseKeepsGeometryAndAllowsANewLoad) {
     Sprite never;
     EXPECT_EQ(never.Release(), S_OK);
     EXPECT_EQ(never.IsLoaded(), 0);
@@ -170,6 +143,15 @@ TEST_F(SpriteTest, ReleaseKeepsGeometryAndMayRepeat) {
     EXPECT_EQ(sprite.GetY(), 34.0f);
     EXPECT_EQ(sprite.GetWidth(), 56);
     EXPECT_EQ(sprite.GetHeight(), 78);
+    EXPECT_EQ(d3d9_testing::liveObjects().textures, 0);
+    EXPECT_EQ(d3d9_testing::liveObjects().vertexBuffers, 0);
+
+    ASSERT_EQ(sprite.Load("Grafik//a.png", 4, 4, 8, 8), S_OK);
+    EXPECT_NE(sprite.GetTexture(), nullptr);
+    ExpectQuad(BufferVertices(sprite), 4, 4, 8, 8);
+    EXPECT_EQ(d3d9_testing::liveObjects().textures, 1);
+    EXPECT_EQ(d3d9_testing::liveObjects().vertexBuffers, 1);
+    sprite.Release();
 }
 
 TEST_F(SpriteTest, FailedBufferLeavesTheSpriteUnloadedUntilReleased) {
