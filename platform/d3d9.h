@@ -198,6 +198,7 @@ private:
     D3DPOOL pool = D3DPOOL_DEFAULT;
     bool locked = false;
     std::vector<uint32_t> texels;
+    std::vector<uint16_t> alphaRuns; // measured at each unlock, for blending
 };
 
 class IDirect3DVertexBuffer9 : public IUnknown {

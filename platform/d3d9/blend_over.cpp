@@ -1,79 +1,122 @@
-// The blend the game uses for every pixel, eight pixels at a time. Written
+// The blend the game uses for every pixel, sixteen pixels at a time. Written
 // with the compiler's vector types, so one source serves every instruction
 // set; the wider variant is chosen at run time where the processor has it.
 #include "platform/d3d9/pixel_math.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace d3d9_internal {
 
 namespace {
 
-typedef uint8_t Bytes __attribute__((vector_size(32)));
+typedef uint32_t Pixels __attribute__((vector_size(64)));
 typedef uint16_t Channels __attribute__((vector_size(64)));
-typedef uint32_t Pixels __attribute__((vector_size(32)));
 
-const int pixelsPerBlock = 8;
+const int pixelsPerBlock = 16;
 const uint64_t alphaBits = 0xFF000000FF000000ull;
 
-// Every byte takes its pixel's alpha byte.
-const Bytes alphaShuffle = {3,  3,  3,  3,  7,  7,  7,  7,  11, 11, 11, 11, 15, 15, 15, 15,
-                            19, 19, 19, 19, 23, 23, 23, 23, 27, 27, 27, 27, 31, 31, 31, 31};
-
-// (s * a + d * (255 - a) + 127) / 255 per channel: x / 255 rounded is
-// (x + 128 + ((x + 128) >> 8)) >> 8 for every x up to 255 * 255.
+// (s * a + d * (255 - a) + 127) / 255 per channel. Two channels of every
+// pixel are worked on at once, one per 16-bit half of its 32 bits: blue and
+// red at shift 0, then green (with alpha, which is dropped) at shift 8. x / 255
+// rounded is (x + 128 + ((x + 128) >> 8)) >> 8 for every x up to 255 * 255,
+// and no sum leaves 16 bits.
 __attribute__((always_inline)) inline void blendBlock(uint32_t* target, const uint32_t* source) {
-    Bytes sourceBytes;
-    Bytes targetBytes;
-    std::memcpy(&sourceBytes, source, sizeof(sourceBytes));
-    std::memcpy(&targetBytes, target, sizeof(targetBytes));
-    const Channels alpha =
-        __builtin_convertvector(__builtin_shuffle(sourceBytes, alphaShuffle), Channels);
-    const Channels s = __builtin_convertvector(sourceBytes, Channels);
-    const Channels d = __builtin_convertvector(targetBytes, Channels);
-    const Channels sum = s * alpha + d * (255 - alpha) + 128;
-    const Channels rounded = (sum + (sum >> 8)) >> 8;
-    const Pixels blended = Pixels(__builtin_convertvector(rounded, Bytes)) | opaqueAlpha;
+    Pixels s;
+    Pixels d;
+    std::memcpy(&s, source, sizeof(s));
+    std::memcpy(&d, target, sizeof(d));
+    const Pixels alphaByte = s >> 24;
+    const Channels alpha = Channels(alphaByte | (alphaByte << 16));
+    const uint32_t kept[2] = {0x00FF00FFu, 0x000000FFu};
+    Pixels blended = opaqueAlpha + Pixels{};
+    for (int pair = 0; pair < 2; ++pair) {
+        const int shift = pair * 8;
+        const Channels sc = Channels((s >> shift) & 0x00FF00FFu);
+        const Channels dc = Channels((d >> shift) & 0x00FF00FFu);
+        const Channels sum = sc * alpha + dc * (255 - alpha) + 128;
+        blended |= (Pixels((sum + (sum >> 8)) >> 8) & kept[pair]) << shift;
+    }
     std::memcpy(target, &blended, sizeof(blended));
 }
 
 // Blends one block, passing over blocks that are wholly transparent and
 // copying those that are wholly opaque.
 __attribute__((always_inline)) inline void blendBlockAt(uint32_t* target, const uint32_t* source) {
-    uint64_t words[pixelsPerBlock / 2];
-    std::memcpy(words, source, sizeof(words));
-    const uint64_t all = words[0] & words[1] & words[2] & words[3];
-    const uint64_t any = words[0] | words[1] | words[2] | words[3];
+    // Scalar loads: the test is cheaper than moving the block through a vector.
+    uint64_t all = ~uint64_t(0);
+    uint64_t any = 0;
+    for (int i = 0; i < pixelsPerBlock; i += 2) {
+        uint64_t pair;
+        std::memcpy(&pair, source + i, sizeof(pair));
+        all &= pair;
+        any |= pair;
+    }
     if ((any & alphaBits) == 0) {
         return;
     }
     if ((all & alphaBits) == alphaBits) {
-        std::memcpy(target, source, sizeof(words));
+        std::memcpy(target, source, pixelsPerBlock * sizeof(uint32_t));
         return;
     }
     blendBlock(target, source);
 }
 
-} // namespace
+// The same arithmetic for one pixel, for the few after the last whole block.
+inline uint32_t blendPixel(uint32_t source, uint32_t target) {
+    const uint32_t alpha = source >> 24;
+    uint32_t result = opaqueAlpha;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const uint32_t s = (source >> shift) & 0xFF;
+        const uint32_t d = (target >> shift) & 0xFF;
+        result |= divideBy255(s * alpha + d * (255 - alpha)) << shift;
+    }
+    return result;
+}
 
-__attribute__((target_clones("avx2", "default"))) void
-blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count) {
+template <typename BlockBlend>
+__attribute__((always_inline)) inline void blendRow(uint32_t* target, const uint32_t* source,
+                                                    int count, BlockBlend blend) {
     int i = 0;
     for (; i + pixelsPerBlock <= count; i += pixelsPerBlock) {
-        blendBlockAt(target + i, source + i);
+        blend(target + i, source + i);
     }
-    if (i == count) {
-        return;
+    for (; i < count; ++i) {
+        target[i] = blendPixel(source[i], target[i]);
     }
-    // The last few pixels go through a whole block whose spare pixels are
-    // transparent, so they change nothing.
-    uint32_t sourceTail[pixelsPerBlock] = {};
-    uint32_t targetTail[pixelsPerBlock] = {};
-    const size_t tailBytes = size_t(count - i) * sizeof(uint32_t);
-    std::memcpy(sourceTail, source + i, tailBytes);
-    std::memcpy(targetTail, target + i, tailBytes);
-    blendBlockAt(targetTail, sourceTail);
-    std::memcpy(target + i, targetTail, tailBytes);
+}
+
+} // namespace
+
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default"))) void
+blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count) {
+    blendRow(target, source, count, blendBlockAt);
+}
+
+// Blending is exact for every alpha, so a block may take in a few opaque or
+// transparent texels beside the translucent ones it is for: they come out as
+// copied or untouched. Only long opaque and transparent runs are worth
+// treating apart.
+__attribute__((target_clones("arch=x86-64-v4", "avx2", "default"))) void
+blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_t* runs,
+                         int count) {
+    int i = 0;
+    while (i < count) {
+        const int length = std::min<int>(runs[i], count - i);
+        const uint32_t alpha = source[i] >> 24;
+        if (alpha == 0) {
+            i += length;
+        } else if (alpha == 255 && (length >= pixelsPerBlock || i + length == count)) {
+            std::memcpy(target + i, source + i, size_t(length) * sizeof(uint32_t));
+            i += length;
+        } else if (i + pixelsPerBlock <= count) {
+            blendBlock(target + i, source + i);
+            i += pixelsPerBlock;
+        } else {
+            blendRow(target + i, source + i, count - i, blendBlock);
+            i = count;
+        }
+    }
 }
 
 } // namespace d3d9_internal

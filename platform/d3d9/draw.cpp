@@ -13,6 +13,7 @@ const UINT drawableVertexSize = 24;
 
 // What D3DTA_TEXTURE reads with no texture bound: opaque white.
 const uint32_t untexturedTexel = 0xFFFFFFFFu;
+const uint16_t untexturedRun = 1;
 
 uint64_t verticesRead(D3DPRIMITIVETYPE type, UINT primitiveCount) {
     switch (type) {
@@ -62,21 +63,32 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
         return S_OK;
     }
 
-    d3d9_internal::TexelSource texture{&untexturedTexel, 1, 1};
+    d3d9_internal::TexelSource texture{&untexturedTexel, &untexturedRun, 1, 1};
     if (boundTexture != nullptr) {
         const auto* bound = static_cast<const IDirect3DTexture9*>(boundTexture);
-        texture = {bound->Texels(), int(bound->Width()), int(bound->Height())};
+        texture = {bound->Texels(), bound->alphaRuns.data(), int(bound->Width()),
+                   int(bound->Height())};
     }
     const d3d9_internal::RenderTarget target{backBuffer.data(), int(width), int(height)};
     const d3d9_internal::PixelPipeline pipeline(renderStates, stageStates[0]);
     const uint8_t* first = stream->Bytes() + streamOffset + uint64_t(startVertex) * streamStride;
-    for (UINT triangle = 0; triangle < primitiveCount; ++triangle) {
-        d3d9_internal::ScreenVertex corners[3];
+    const auto readTriangle = [first, this](UINT triangle,
+                                            d3d9_internal::ScreenVertex(&corners)[3]) {
         for (int i = 0; i < 3; ++i) {
             corners[i] = readVertex(first + (uint64_t(triangle) * 3 + i) * streamStride);
         }
-        d3d9_internal::drawTriangle(target, corners, renderStates[D3DRS_CULLMODE], texture,
-                                    pipeline);
+    };
+    for (UINT triangle = 0; triangle < primitiveCount;) {
+        d3d9_internal::ScreenVertex current[3];
+        d3d9_internal::ScreenVertex following[3];
+        readTriangle(triangle, current);
+        const bool hasNext = triangle + 1 < primitiveCount;
+        if (hasNext) {
+            readTriangle(triangle + 1, following);
+        }
+        triangle +=
+            UINT(d3d9_internal::drawTriangles(target, current, hasNext ? &following : nullptr,
+                                              renderStates[D3DRS_CULLMODE], texture, pipeline));
     }
     return S_OK;
 }

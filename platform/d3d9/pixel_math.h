@@ -16,5 +16,9 @@ inline uint32_t divideBy255(uint32_t x) {
 // target = source * alpha + target * (1 - alpha), per colour channel, with
 // alpha the source's own; the result is opaque.
 void blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count);
+// The same for texels with their alpha runs (alpha_runs.h): transparent runs
+// are passed over, opaque ones copied, only the others blended.
+void blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_t* runs,
+                              int count);
 
 } // namespace d3d9_internal

@@ -129,4 +129,13 @@ void PixelPipeline::write(uint32_t* target, const uint32_t* source, int count) c
     }
 }
 
+void PixelPipeline::writeTexelRow(uint32_t* target, const uint32_t* texels, const uint16_t* runs,
+                                  int count) const {
+    if (mode == BlendMode::SourceAlphaOver) {
+        blendSourceAlphaOverRuns(target, texels, runs, count);
+    } else {
+        write(target, texels, count);
+    }
+}
+
 } // namespace d3d9_internal

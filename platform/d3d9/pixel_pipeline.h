@@ -25,6 +25,10 @@ public:
     void shade(uint32_t* texels, int count) const;
     // Writes shaded texels into the target row.
     void write(uint32_t* target, const uint32_t* source, int count) const;
+    // Writes consecutive texels of a texture row, with their alpha runs
+    // (alpha_runs.h), when stage 0 passes texels on unchanged.
+    void writeTexelRow(uint32_t* target, const uint32_t* texels, const uint16_t* runs,
+                       int count) const;
 
 private:
     StageTerm colourTerm = StageTerm::Texel;

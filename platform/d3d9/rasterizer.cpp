@@ -13,15 +13,13 @@ namespace {
 const float coordinateLimit = 32768.0f;
 const double texelCoordinateLimit = double(1 << 24);
 
-bool snap(const ScreenVertex& vertex, FixedPoint& point) {
-    // The negated test also refuses NaN.
-    if (!(std::fabs(vertex.x) <= coordinateLimit && std::fabs(vertex.y) <= coordinateLimit)) {
-        return false;
-    }
-    point.x = std::llround(double(vertex.x) * subpixelScale);
-    point.y = std::llround(double(vertex.y) * subpixelScale);
-    return true;
-}
+// A corner in fixed point: its position in 1/256 pixel, its texture
+// coordinates in 1/256 texel.
+struct Corner {
+    FixedPoint position;
+    int64_t s = 0;
+    int64_t t = 0;
+};
 
 // A texture coordinate in texel space, in 1/256 texel.
 int64_t fixedTexelCoordinate(float coordinate, int size) {
@@ -32,6 +30,44 @@ int64_t fixedTexelCoordinate(float coordinate, int size) {
     return std::llround(texels * subpixelScale);
 }
 
+bool snap(const ScreenVertex& vertex, const TexelSource& texture, Corner& corner) {
+    // The negated test also refuses NaN.
+    if (!(std::fabs(vertex.x) <= coordinateLimit && std::fabs(vertex.y) <= coordinateLimit)) {
+        return false;
+    }
+    corner.position.x = std::llround(double(vertex.x) * subpixelScale);
+    corner.position.y = std::llround(double(vertex.y) * subpixelScale);
+    corner.s = fixedTexelCoordinate(vertex.u, texture.width);
+    corner.t = fixedTexelCoordinate(vertex.v, texture.height);
+    return true;
+}
+
+bool snapAll(const ScreenVertex (&vertices)[3], const TexelSource& texture, Corner (&corners)[3]) {
+    for (int i = 0; i < 3; ++i) {
+        if (!snap(vertices[i], texture, corners[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether the second triangle is the far half of the parallelogram whose
+// first half is (a, b, c): (b, b + c - a, c) in position and texture.
+bool completesParallelogram(const Corner (&first)[3], const Corner (&second)[3]) {
+    const auto same = [](const Corner& x, const Corner& y) {
+        return x.position.x == y.position.x && x.position.y == y.position.y && x.s == y.s &&
+               x.t == y.t;
+    };
+    const Corner& a = first[0];
+    const Corner& b = first[1];
+    const Corner& c = first[2];
+    const Corner& d = second[1];
+    return same(second[0], b) && same(second[2], c) &&
+           d.position.x == b.position.x + c.position.x - a.position.x &&
+           d.position.y == b.position.y + c.position.y - a.position.y && d.s == b.s + c.s - a.s &&
+           d.t == b.t + c.t - a.t;
+}
+
 int64_t floorDiv(int64_t n, int64_t d) {
     return n >= 0 ? n / d : -((-n + d - 1) / d);
 }
@@ -40,34 +76,38 @@ int64_t ceilDiv(int64_t n, int64_t d) {
     return -floorDiv(-n, d);
 }
 
-} // namespace
+// Twice the signed area of the triangle; positive is clockwise on the
+// screen, y growing downwards.
+int64_t twiceSignedArea(const FixedPoint& a, const FixedPoint& b, const FixedPoint& c) {
+    return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+}
 
-void drawTriangle(const RenderTarget& target, const ScreenVertex (&corners)[3], DWORD cullMode,
-                  const TexelSource& texture, const PixelPipeline& pipeline) {
-    FixedPoint p[3];
-    for (int i = 0; i < 3; ++i) {
-        if (!snap(corners[i], p[i])) {
-            return;
-        }
-    }
-    int64_t twiceArea =
-        (p[1].x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (p[1].y - p[0].y);
-    // Positive area is clockwise on the screen, y growing downwards.
-    if (twiceArea == 0 || (cullMode == D3DCULL_CCW && twiceArea < 0) ||
-        (cullMode == D3DCULL_CW && twiceArea > 0)) {
+// Fills a convex polygon of three or four corners in order around it; its
+// texture coordinates are one affine map, so its first three corners give it.
+void fillPolygon(const RenderTarget& target, const Corner* given, int count, DWORD cullMode,
+                 const TexelSource& texture, const PixelPipeline& pipeline) {
+    const int64_t area = twiceSignedArea(given[0].position, given[1].position, given[2].position);
+    if (area == 0 || (cullMode == D3DCULL_CCW && area < 0) ||
+        (cullMode == D3DCULL_CW && area > 0)) {
         return;
     }
-    int order[3] = {0, 1, 2};
-    if (twiceArea < 0) {
-        std::swap(order[1], order[2]);
-        std::swap(p[1], p[2]);
-        twiceArea = -twiceArea;
+    // Walked the other way round, a counter-clockwise polygon is clockwise.
+    Corner corners[4];
+    for (int i = 0; i < count; ++i) {
+        corners[i] = area > 0 ? given[i] : given[count - 1 - i];
     }
+    const int64_t twiceArea = area > 0 ? area : -area;
 
-    const int64_t minX = std::min({p[0].x, p[1].x, p[2].x});
-    const int64_t maxX = std::max({p[0].x, p[1].x, p[2].x});
-    const int64_t minY = std::min({p[0].y, p[1].y, p[2].y});
-    const int64_t maxY = std::max({p[0].y, p[1].y, p[2].y});
+    int64_t minX = corners[0].position.x;
+    int64_t maxX = minX;
+    int64_t minY = corners[0].position.y;
+    int64_t maxY = minY;
+    for (int i = 1; i < count; ++i) {
+        minX = std::min(minX, corners[i].position.x);
+        maxX = std::max(maxX, corners[i].position.x);
+        minY = std::min(minY, corners[i].position.y);
+        maxY = std::max(maxY, corners[i].position.y);
+    }
     const int firstColumn = int(std::max<int64_t>(0, ceilDiv(minX, subpixelScale)));
     const int lastColumn = int(std::min<int64_t>(target.width - 1, floorDiv(maxX, subpixelScale)));
     const int firstRow = int(std::max<int64_t>(0, ceilDiv(minY, subpixelScale)));
@@ -76,30 +116,50 @@ void drawTriangle(const RenderTarget& target, const ScreenVertex (&corners)[3], 
         return;
     }
 
-    const Edge opposite[3] = {makeEdge(p[1], p[2]), makeEdge(p[2], p[0]), makeEdge(p[0], p[1])};
-    int64_t us[3];
-    int64_t vs[3];
-    for (int i = 0; i < 3; ++i) {
-        us[i] = fixedTexelCoordinate(corners[order[i]].u, texture.width);
-        vs[i] = fixedTexelCoordinate(corners[order[i]].v, texture.height);
-    }
+    const FixedPoint& p0 = corners[0].position;
+    const FixedPoint& p1 = corners[1].position;
+    const FixedPoint& p2 = corners[2].position;
+    const Edge opposite[3] = {makeEdge(p1, p2), makeEdge(p2, p0), makeEdge(p0, p1)};
+    const int64_t us[3] = {corners[0].s, corners[1].s, corners[2].s};
+    const int64_t vs[3] = {corners[0].t, corners[1].t, corners[2].t};
     SpanPainter painter(target, texture, pipeline, makePlane(opposite, us, twiceArea),
                         makePlane(opposite, vs, twiceArea), firstRow, firstColumn, lastColumn);
-    EdgeWalker walkers[3];
-    for (int i = 0; i < 3; ++i) {
-        walkers[i].start(opposite[i], firstRow);
+    EdgeWalker walkers[4];
+    for (int i = 0; i < count; ++i) {
+        walkers[i].start(makeEdge(corners[i].position, corners[(i + 1) % count].position),
+                         firstRow);
     }
     for (int row = firstRow; row <= lastRow; ++row) {
         int64_t left = firstColumn;
         int64_t right = lastColumn;
-        for (EdgeWalker& walker : walkers) {
-            walker.clip(left, right);
-            walker.advance();
+        for (int i = 0; i < count; ++i) {
+            walkers[i].clip(left, right);
+            walkers[i].advance();
         }
         if (left <= right) {
             painter.paint(row, int(left), int(right));
         }
     }
+}
+
+} // namespace
+
+int drawTriangles(const RenderTarget& target, const ScreenVertex (&first)[3],
+                  const ScreenVertex (*next)[3], DWORD cullMode, const TexelSource& texture,
+                  const PixelPipeline& pipeline) {
+    Corner triangle[3];
+    if (!snapAll(first, texture, triangle)) {
+        return 1;
+    }
+    Corner following[3];
+    if (next != nullptr && snapAll(*next, texture, following) &&
+        completesParallelogram(triangle, following)) {
+        const Corner quad[4] = {triangle[0], triangle[1], following[1], triangle[2]};
+        fillPolygon(target, quad, 4, cullMode, texture, pipeline);
+        return 2;
+    }
+    fillPolygon(target, triangle, 3, cullMode, texture, pipeline);
+    return 1;
 }
 
 } // namespace d3d9_internal

@@ -19,7 +19,8 @@ struct ScreenVertex {
 };
 
 struct TexelSource {
-    const uint32_t* texels = nullptr; // row-major, width x height
+    const uint32_t* texels = nullptr;    // row-major, width x height
+    const uint16_t* alphaRuns = nullptr; // one per texel, see alpha_runs.h
     int width = 0;
     int height = 0;
 };
@@ -30,8 +31,13 @@ struct RenderTarget {
     int height = 0;
 };
 
-// Draws the triangle unless cullMode (a D3DCULL value) removes it.
-void drawTriangle(const RenderTarget& target, const ScreenVertex (&corners)[3], DWORD cullMode,
-                  const TexelSource& texture, const PixelPipeline& pipeline);
+// Draws the first triangle unless cullMode (a D3DCULL value) removes it, and
+// returns 1; or, when the next triangle (null if none) completes it to a
+// parallelogram the way a quad is built (top left, top right, bottom left;
+// top right, bottom right, bottom left) with texture coordinates to match,
+// draws both at once and returns 2. The pixels are the same either way.
+int drawTriangles(const RenderTarget& target, const ScreenVertex (&first)[3],
+                  const ScreenVertex (*next)[3], DWORD cullMode, const TexelSource& texture,
+                  const PixelPipeline& pipeline);
 
 } // namespace d3d9_internal

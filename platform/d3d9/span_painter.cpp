@@ -71,13 +71,14 @@ void SpanPainter::paintAxisAligned(int row, int left, int right) {
     for (; currentRow < row; ++currentRow) {
         texelRow.advance();
     }
-    const uint32_t* texels =
-        texture.texels + size_t(clampIndex(texelRow.value(), texture.height)) * texture.width;
+    const size_t rowStart = size_t(clampIndex(texelRow.value(), texture.height)) * texture.width;
+    const uint32_t* texels = texture.texels + rowStart;
     const ColumnEntry* column = columns.data() + (left - firstColumn);
     uint32_t* out = target.pixels + size_t(row) * target.width;
     const bool oneToOne = column->lastConsecutive >= right - firstColumn;
     if (oneToOne && !pipeline.shades()) {
-        pipeline.write(out + left, texels + column->texel, right - left + 1);
+        pipeline.writeTexelRow(out + left, texels + column->texel,
+                               texture.alphaRuns + rowStart + column->texel, right - left + 1);
         return;
     }
     uint32_t run[runLength];

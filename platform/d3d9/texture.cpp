@@ -1,4 +1,5 @@
 #include "platform/d3d9.h"
+#include "platform/d3d9/alpha_runs.h"
 #include "platform/d3d9/object_registry.h"
 
 #include <cstddef>
@@ -6,6 +7,7 @@
 IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool)
     : width(width), height(height), format(format), pool(pool),
       texels(std::size_t(width) * height, 0u) {
+    d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
     ++d3d9_internal::liveCounts().textures;
 }
 
@@ -45,6 +47,7 @@ HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
             texel |= 0xFF000000u;
         }
     }
+    d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
     return S_OK;
 }
 
