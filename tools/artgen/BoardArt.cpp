@@ -110,7 +110,7 @@ void drawFelt(cairo_t* cr) {
     cairo_pattern_destroy(trim);
 
     crossPath(cr, kFeltPad, 12.0);
-    cairo_set_source_rgb(cr, kFeltRed / 255.0, kFeltGreen / 255.0, kFeltBlue / 255.0);
+    SetFeltSource(cr);
     cairo_fill_preserve(cr);
     // The felt sits a little below the trim: a shadow along its edge, gone
     // well before the first cell.

@@ -11,3 +11,7 @@ TextStyle LabelStyle(double size, const Rgba& top, const Rgba& bottom) {
     style.shadowOffset = 1.5;
     return style;
 }
+
+void SetFeltSource(cairo_t* cr) {
+    cairo_set_source_rgb(cr, kFeltRed / 255.0, kFeltGreen / 255.0, kFeltBlue / 255.0);
+}

@@ -24,5 +24,8 @@ const Rgba kInk = {0.14, 0.07, 0.03, 1.0};
 const Rgba kSoftShadow = {0.0, 0.0, 0.0, 0.35};
 const Rgba kPanel = {0.16, 0.09, 0.05, 0.88};
 
+// Makes the felt, exactly, the source of the next fill.
+void SetFeltSource(cairo_t* cr);
+
 // Outlined text that reads on light wood and on the dark board alike.
 TextStyle LabelStyle(double size, const Rgba& top, const Rgba& bottom);

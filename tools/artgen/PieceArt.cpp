@@ -15,7 +15,7 @@ const double kHoleRadius = 14.0;
 const double kPegRadius = 16.5;
 
 void fillFelt(Canvas& canvas) {
-    cairo_set_source_rgb(canvas.cr(), kFeltRed / 255.0, kFeltGreen / 255.0, kFeltBlue / 255.0);
+    SetFeltSource(canvas.cr());
     cairo_paint(canvas.cr());
 }
 

@@ -2,6 +2,7 @@
 // places them, to judge the artwork as a player sees it.
 #include "tools/artgen/Artwork.h"
 #include "tools/artgen/Canvas.h"
+#include "tools/artgen/ColourKey.h"
 #include "tools/artgen/JpegFile.h"
 #include "tools/artgen/Palette.h"
 
@@ -67,18 +68,7 @@ private:
         cairo_set_source_surface(cr, image, 0.0, 0.0);
         cairo_paint(cr);
         cairo_destroy(cr);
-        cairo_surface_flush(copy);
-        unsigned char* data = cairo_image_surface_get_data(copy);
-        int stride = cairo_image_surface_get_stride(copy);
-        for (int y = 0; y < height; ++y) {
-            uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
-            for (int x = 0; x < width; ++x) {
-                if (row[x] == kColourKeyArgb) {
-                    row[x] = 0;
-                }
-            }
-        }
-        cairo_surface_mark_dirty(copy);
+        ReplaceExactColour(copy, kColourKeyArgb, 0u);
         return copy;
     }
 

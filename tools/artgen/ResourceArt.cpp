@@ -25,7 +25,7 @@ bool drawIcon(const std::string& resources) {
     cairo_rectangle(cr, 10.0, 2.5, 12.0, 27.0);
     cairo_rectangle(cr, 2.5, 10.0, 27.0, 12.0);
     cairo_fill(cr);
-    cairo_set_source_rgb(cr, kFeltRed / 255.0, kFeltGreen / 255.0, kFeltBlue / 255.0);
+    SetFeltSource(cr);
     cairo_rectangle(cr, 11.0, 3.5, 10.0, 25.0);
     cairo_rectangle(cr, 3.5, 11.0, 25.0, 10.0);
     cairo_fill(cr);
