@@ -1,0 +1,86 @@
+// The vectorised blending against the plain formula, for every alpha and
+// channel value, in rows long and short enough to use every code path.
+#include "platform/d3d9/alpha_runs.h"
+#include "platform/d3d9/pixel_math.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+uint32_t expectedBlend(uint32_t source, uint32_t target) {
+    const uint32_t alpha = source >> 24;
+    uint32_t result = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const uint32_t s = (source >> shift) & 0xFF;
+        const uint32_t d = (target >> shift) & 0xFF;
+        result |= ((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
+    }
+    return result;
+}
+
+// Source pixels of every alpha, with channels s, 255 - s and s ^ 0x5A.
+uint32_t sourcePixel(uint32_t alpha, uint32_t s) {
+    return alpha << 24 | s << 16 | (255 - s) << 8 | (s ^ 0x5A);
+}
+
+} // namespace
+
+TEST(BlendKernels, MatchTheExactFormulaForEveryAlphaAndChannelValue) {
+    std::vector<uint32_t> source(256);
+    std::vector<uint32_t> target(256);
+    for (uint32_t d = 0; d < 256; d += 5) {
+        for (uint32_t alpha = 0; alpha < 256; ++alpha) {
+            for (uint32_t s = 0; s < 256; ++s) {
+                source[s] = sourcePixel(alpha, s);
+                target[s] = 0xFF000000u | d << 16 | (d ^ 0xC3) << 8 | (255 - d);
+            }
+            const std::vector<uint32_t> before = target;
+            d3d9_internal::blendSourceAlphaOver(target.data(), source.data(), 256);
+            for (uint32_t s = 0; s < 256; ++s) {
+                ASSERT_EQ(target[s], expectedBlend(source[s], before[s]))
+                    << "alpha " << alpha << " s " << s << " d " << d;
+            }
+        }
+    }
+}
+
+TEST(BlendKernels, RowsWithAlphaRunsMatchTheFormulaAtEveryLength) {
+    // A row that changes between transparent, translucent and opaque runs of
+    // many lengths, blended from every start and for every length.
+    std::vector<uint32_t> texels;
+    const uint32_t alphas[] = {0, 128, 255, 1, 254, 0, 255};
+    int length = 1;
+    for (int repeat = 0; repeat < 6; ++repeat) {
+        for (uint32_t alpha : alphas) {
+            for (int i = 0; i < length; ++i) {
+                texels.push_back(sourcePixel(alpha, uint32_t(texels.size() * 37) & 0xFF));
+            }
+            length = length * 3 % 23 + 1;
+        }
+    }
+    std::vector<uint16_t> runs;
+    d3d9_internal::measureAlphaRuns(texels, int(texels.size()), runs);
+    const int size = int(texels.size());
+    for (int start = 0; start < size; start += 3) {
+        for (int count = 1; start + count <= size; count += 5) {
+            std::vector<uint32_t> target(size_t(count), 0xFF306090u);
+            d3d9_internal::blendSourceAlphaOverRuns(target.data(), &texels[size_t(start)],
+                                                    &runs[size_t(start)], count);
+            for (int i = 0; i < count; ++i) {
+                ASSERT_EQ(target[size_t(i)], expectedBlend(texels[size_t(start + i)], 0xFF306090u))
+                    << "start " << start << " count " << count << " pixel " << i;
+            }
+        }
+    }
+}
+
+TEST(AlphaRuns, CountToTheEndOfEachRunWithinItsRow) {
+    const std::vector<uint32_t> texels = {0x00000000, 0x00FFFFFF, 0x80000000, 0xFF000000,
+                                          0xFF123456, 0x7F000000, 0x01000000, 0x00000000};
+    std::vector<uint16_t> runs;
+    d3d9_internal::measureAlphaRuns(texels, 4, runs);
+    // Two rows of four: runs stop at the row's end.
+    EXPECT_EQ(runs, (std::vector<uint16_t>{2, 1, 1, 1, 1, 2, 1, 1}));
+}
