@@ -1,13 +1,13 @@
 // The hole and the selected peg are loaded with opaque magenta as colour key:
 // the board must show through exactly where they are magenta, and their soft
 // edges must be blended against the board, not against magenta.
+#include "tests/artwork/artwork_catalogue.h"
 #include "tests/artwork/image_measure.h"
 #include "tests/artwork/loaded_image.h"
 
 namespace {
 
 const D3DCOLOR kMagenta = 0xFFFF00FF;
-const char* const kKeyedImages[] = {"Grafik\\loch.png", "Grafik\\spielsteinaktiv.png"};
 
 // Cell corners of the 33 holes in the board image (client less (35, 55)).
 std::vector<std::pair<int, int>> cellCornersOnBoard() {
@@ -27,6 +27,16 @@ bool pinkish(uint32_t t) {
     return std::min(r, b) - g > 24;
 }
 
+std::vector<const char*> keyedImages() {
+    std::vector<const char*> keyed;
+    for (const ArtworkImage& art : kArtwork) {
+        if (art.colourKeyed) {
+            keyed.push_back(art.path);
+        }
+    }
+    return keyed;
+}
+
 bool keyedAt(const LoadedImage& keyed, int x, int y) {
     return x >= 0 && y >= 0 && x < keyed.width && y < keyed.height &&
            LoadedImage::alpha(keyed.at(x, y)) == 0;
@@ -37,7 +47,7 @@ bool keyedAt(const LoadedImage& keyed, int x, int y) {
 using ColourKeyedArt = ArtworkDevice;
 
 TEST_F(ColourKeyedArt, MagentaIsExactAndHasNoFringe) {
-    for (const char* path : kKeyedImages) {
+    for (const char* path : keyedImages()) {
         SCOPED_TRACE(path);
         LoadedImage raw = load(path);
         ASSERT_EQ(raw.result, S_OK);
@@ -78,7 +88,7 @@ TEST_F(ColourKeyedArt, EdgesMatchTheBoardUnderEveryCell) {
         }
     }
 
-    for (const char* path : kKeyedImages) {
+    for (const char* path : keyedImages()) {
         SCOPED_TRACE(path);
         LoadedImage keyed = load(path, kMagenta);
         LoadedImage raw = load(path);
