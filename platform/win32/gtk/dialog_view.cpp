@@ -84,18 +84,22 @@ void BuildDialog(Window& dialog, GtkWindow* owner, int ownerClientX, int ownerCl
     gtk_style_context_add_class(gtk_widget_get_style_context(toplevel), "win32-dialog");
     const DialogUnits units = MeasureDialogUnits(toplevel, dialog);
 
-    GtkWidget* fixed = gtk_fixed_new();
-    gtk_widget_set_size_request(fixed, units.PixelsX(dialog.unitsWidth),
-                                units.PixelsY(dialog.unitsHeight));
+    // A GtkLayout keeps the template's size: a GtkFixed would grow to the
+    // height its wrapping labels report for their narrowest width.
+    GtkWidget* area = gtk_layout_new(nullptr, nullptr);
+    const int width = units.PixelsX(dialog.unitsWidth);
+    const int height = units.PixelsY(dialog.unitsHeight);
+    gtk_layout_set_size(GTK_LAYOUT(area), width, height);
+    gtk_widget_set_size_request(area, width, height);
     for (Window* control : dialog.controls) {
         GtkWidget* widget = MakeControl(*control);
         gtk_widget_set_size_request(widget, units.PixelsX(control->unitsWidth),
                                     units.PixelsY(control->unitsHeight));
-        gtk_fixed_put(GTK_FIXED(fixed), widget, units.PixelsX(control->unitsX),
-                      units.PixelsY(control->unitsY));
+        gtk_layout_put(GTK_LAYOUT(area), widget, units.PixelsX(control->unitsX),
+                       units.PixelsY(control->unitsY));
         control->widget = widget;
     }
-    gtk_container_add(GTK_CONTAINER(toplevel), fixed);
+    gtk_container_add(GTK_CONTAINER(toplevel), area);
     for (Window* control : dialog.controls) {
         if (IsDefaultButton(*control)) {
             gtk_widget_grab_default(static_cast<GtkWidget*>(control->widget));
@@ -106,7 +110,7 @@ void BuildDialog(Window& dialog, GtkWindow* owner, int ownerClientX, int ownerCl
                     ownerClientY + units.PixelsY(dialog.unitsY));
     g_signal_connect(toplevel, "delete-event", G_CALLBACK(OnDelete), &dialog);
     g_signal_connect(toplevel, "key-press-event", G_CALLBACK(OnKey), &dialog);
-    gtk_widget_show_all(fixed);
+    gtk_widget_show_all(area);
     dialog.widget = toplevel;
 }
 

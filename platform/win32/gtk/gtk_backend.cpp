@@ -13,9 +13,15 @@ namespace win32_gtk {
 namespace {
 
 // Dialog controls are laid out by dialog units: GTK's roomy paddings would
-// not fit the templates' small boxes.
-const char* kDialogCss = ".win32-dialog entry { min-height: 0; padding-top: 0; padding-bottom: 0; }"
-                         ".win32-dialog button { min-height: 0; padding: 0 4px; }";
+// not fit the templates' small boxes, and their font is the small one that
+// the templates were drawn for. Menu items show a plain tick when
+// ticked and nothing otherwise.
+const char* kCss = ".win32-dialog { font-family: sans-serif; font-size: 8pt; }"
+                   ".win32-dialog entry { min-height: 0; padding-top: 0; padding-bottom: 0; }"
+                   ".win32-dialog button { min-height: 0; padding: 0 4px; }"
+                   "menu menuitem check { border-color: transparent; background-color: transparent;"
+                   " background-image: none; box-shadow: none; color: inherit; }"
+                   "menu menuitem check:not(:checked) { -gtk-icon-source: none; }";
 
 MainWindowView* ViewOf(Window& window) {
     return static_cast<MainWindowView*>(window.widget);
@@ -158,7 +164,7 @@ bool Install(int* argc, char*** argv) {
         return false;
     }
     GtkCssProvider* css = gtk_css_provider_new();
-    gtk_css_provider_load_from_data(css, kDialogCss, -1, nullptr);
+    gtk_css_provider_load_from_data(css, kCss, -1, nullptr);
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(css);

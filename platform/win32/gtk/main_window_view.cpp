@@ -86,10 +86,20 @@ void OnRealizeArea(GtkWidget* area, gpointer data) {
     }
 }
 
-void OnMenuActivate(GtkMenuItem* widget, gpointer data) {
+void OnMenuActivate(GtkMenuItem*, gpointer data);
+
+// Shows the item's tick without GTK taking it for a choice: setting the state
+// of a check item activates it.
+void ShowTick(MenuBinding& binding) {
+    g_signal_handlers_block_by_func(binding.widget, (gpointer)OnMenuActivate, &binding);
+    gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(binding.widget), binding.item->checked);
+    g_signal_handlers_unblock_by_func(binding.widget, (gpointer)OnMenuActivate, &binding);
+}
+
+void OnMenuActivate(GtkMenuItem*, gpointer data) {
     auto* binding = static_cast<MenuBinding*>(data);
     // Only the program ticks an item: undo GTK's own toggle.
-    gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(widget), binding->item->checked);
+    ShowTick(*binding);
     Window* window = binding->view->window;
     if (!binding->item->grayed && window->enabled) {
         Post(*window, WM_COMMAND, MAKEWPARAM(binding->item->id, 0), 0);
@@ -144,11 +154,7 @@ void ShowMenuItem(MainWindowView& view, const MenuItem& item) {
     for (const auto& binding : view.menuItems) {
         if (binding->item == &item) {
             gtk_widget_set_sensitive(binding->widget, !item.grayed);
-            g_signal_handlers_block_by_func(binding->widget, (gpointer)OnMenuActivate,
-                                            binding.get());
-            gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(binding->widget), item.checked);
-            g_signal_handlers_unblock_by_func(binding->widget, (gpointer)OnMenuActivate,
-                                              binding.get());
+            ShowTick(*binding);
         }
     }
 }
