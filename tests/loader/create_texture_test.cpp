@@ -148,7 +148,7 @@ TEST_F(CreateTextureFromFile, ColourKeyClearsOnlyExactMatches) {
               texelsOf(file, 0xFF00FF00));
 
     // The board's images are as likely to be palette images: keyed the same way.
-    test_images::PngSpec palette;
+    test_images::PngRecipe palette;
     palette.width = 2;
     palette.height = 1;
     palette.colorType = PNG_COLOR_TYPE_PALETTE;

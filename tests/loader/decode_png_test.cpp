@@ -5,7 +5,7 @@
 
 using loader::DecodedImage;
 using test_images::Bytes;
-using test_images::PngSpec;
+using test_images::PngRecipe;
 
 namespace {
 
@@ -15,8 +15,8 @@ DecodedImage decode(const Bytes& file) {
     return image;
 }
 
-PngSpec spec(uint32_t width, uint32_t height, int colorType, int bitDepth, Bytes rows) {
-    PngSpec png;
+PngRecipe recipe(uint32_t width, uint32_t height, int colorType, int bitDepth, Bytes rows) {
+    PngRecipe png;
     png.width = width;
     png.height = height;
     png.colorType = colorType;
@@ -39,7 +39,7 @@ TEST(DecodePng, RgbaKeepsEveryTexelExactly) {
 
 TEST(DecodePng, PaletteBecomesRgbaWithItsTransparency) {
     // 4-bit indices 0 1 2 / 2 1 0; entry 2 has no tRNS entry and stays opaque.
-    PngSpec png = spec(3, 2, PNG_COLOR_TYPE_PALETTE, 4, {0x01, 0x20, 0x21, 0x00});
+    PngRecipe png = recipe(3, 2, PNG_COLOR_TYPE_PALETTE, 4, {0x01, 0x20, 0x21, 0x00});
     png.palette = {{255, 0, 0}, {0, 255, 0}, {255, 0, 255}};
     png.paletteAlpha = {0, 128};
     DecodedImage image = decode(test_images::encodePng(png));
@@ -56,19 +56,20 @@ TEST(DecodePng, PaletteBecomesRgbaWithItsTransparency) {
 
 TEST(DecodePng, GreyImagesBecomeGreyTexels) {
     DecodedImage grey =
-        decode(test_images::encodePng(spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 0x7F})));
+        decode(test_images::encodePng(recipe(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 0x7F})));
     EXPECT_FALSE(grey.hasAlpha);
     EXPECT_EQ((std::vector<uint32_t>{0xFF000000, 0xFF7F7F7F}), grey.texels);
 
-    DecodedImage bits = decode(test_images::encodePng(spec(3, 1, PNG_COLOR_TYPE_GRAY, 1, {0xA0})));
+    DecodedImage bits =
+        decode(test_images::encodePng(recipe(3, 1, PNG_COLOR_TYPE_GRAY, 1, {0xA0})));
     EXPECT_EQ((std::vector<uint32_t>{0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF}), bits.texels);
 
     DecodedImage greyAlpha =
-        decode(test_images::encodePng(spec(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {0x40, 0x80})));
+        decode(test_images::encodePng(recipe(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {0x40, 0x80})));
     EXPECT_TRUE(greyAlpha.hasAlpha);
     EXPECT_EQ((std::vector<uint32_t>{0x80404040}), greyAlpha.texels);
 
-    PngSpec keyed = spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 0x7F});
+    PngRecipe keyed = recipe(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 0x7F});
     keyed.hasKeyColor = true;
     keyed.keyColor.gray = 0x7F;
     DecodedImage greyKeyed = decode(test_images::encodePng(keyed));
@@ -78,18 +79,18 @@ TEST(DecodePng, GreyImagesBecomeGreyTexels) {
 
 TEST(DecodePng, SixteenBitSamplesBecomeEightBits) {
     // Each sample is n * 257, which is exactly n in eight bits.
-    PngSpec rgba = spec(1, 2, PNG_COLOR_TYPE_RGBA, 16,
-                        {0xFF, 0xFF, 0x00, 0x00, 0x80, 0x80, 0xFF, 0xFF, 0x12, 0x12, 0x34, 0x34,
-                         0x56, 0x56, 0x78, 0x78});
+    PngRecipe rgba = recipe(1, 2, PNG_COLOR_TYPE_RGBA, 16,
+                            {0xFF, 0xFF, 0x00, 0x00, 0x80, 0x80, 0xFF, 0xFF, 0x12, 0x12, 0x34, 0x34,
+                             0x56, 0x56, 0x78, 0x78});
     EXPECT_EQ((std::vector<uint32_t>{0xFFFF0080, 0x78123456}),
               decode(test_images::encodePng(rgba)).texels);
 
-    PngSpec rgb = spec(1, 1, PNG_COLOR_TYPE_RGB, 16, {0xAB, 0xAB, 0xCD, 0xCD, 0xEF, 0xEF});
+    PngRecipe rgb = recipe(1, 1, PNG_COLOR_TYPE_RGB, 16, {0xAB, 0xAB, 0xCD, 0xCD, 0xEF, 0xEF});
     DecodedImage opaque = decode(test_images::encodePng(rgb));
     EXPECT_FALSE(opaque.hasAlpha);
     EXPECT_EQ((std::vector<uint32_t>{0xFFABCDEF}), opaque.texels);
 
-    PngSpec greyAlpha = spec(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {0xAB, 0xAB, 0xCD, 0xCD});
+    PngRecipe greyAlpha = recipe(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {0xAB, 0xAB, 0xCD, 0xCD});
     EXPECT_EQ((std::vector<uint32_t>{0xCDABABAB}),
               decode(test_images::encodePng(greyAlpha)).texels);
 }
@@ -98,7 +99,7 @@ TEST(DecodePng, InterlacedImageComesOutWhole) {
     std::vector<uint32_t> argb;
     for (uint32_t i = 0; i < 9 * 7; ++i)
         argb.push_back(0x01000000u * (255 - i) + 0x00010203u * i);
-    PngSpec png = spec(9, 7, PNG_COLOR_TYPE_RGBA, 8, {});
+    PngRecipe png = recipe(9, 7, PNG_COLOR_TYPE_RGBA, 8, {});
     for (uint32_t texel : argb)
         png.rows.insert(png.rows.end(), {uint8_t(texel >> 16), uint8_t(texel >> 8), uint8_t(texel),
                                          uint8_t(texel >> 24)});
@@ -109,7 +110,7 @@ TEST(DecodePng, InterlacedImageComesOutWhole) {
 TEST(DecodePng, SidesUpTo8192AreAccepted) {
     auto greyPng = [](uint32_t width, uint32_t height) {
         return test_images::encodePng(
-            spec(width, height, PNG_COLOR_TYPE_GRAY, 8, Bytes(size_t(width) * height, 0x55)));
+            recipe(width, height, PNG_COLOR_TYPE_GRAY, 8, Bytes(size_t(width) * height, 0x55)));
     };
     DecodedImage wide = decode(greyPng(8192, 1));
     EXPECT_EQ(8192u, wide.width);

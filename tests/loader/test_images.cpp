@@ -37,25 +37,26 @@ void putChunk(Bytes& out, const char* type, const Bytes& data) {
 
 // Writing a well-formed image cannot fail, so libpng's and libjpeg's default
 // error handling (abort or exit) is good enough here.
-Bytes encodePng(const PngSpec& spec) {
+Bytes encodePng(const PngRecipe& recipe) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, appendToBytes, flushNothing);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, recipe.width, recipe.height, recipe.bitDepth, recipe.colorType,
+                 recipe.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
-    if (!spec.paletteAlpha.empty())
-        png_set_tRNS(png, info, spec.paletteAlpha.data(), int(spec.paletteAlpha.size()), nullptr);
-    if (spec.hasKeyColor)
-        png_set_tRNS(png, info, nullptr, 0, &spec.keyColor);
+    if (!recipe.palette.empty())
+        png_set_PLTE(png, info, recipe.palette.data(), int(recipe.palette.size()));
+    if (!recipe.paletteAlpha.empty())
+        png_set_tRNS(png, info, recipe.paletteAlpha.data(), int(recipe.paletteAlpha.size()),
+                     nullptr);
+    if (recipe.hasKeyColor)
+        png_set_tRNS(png, info, nullptr, 0, &recipe.keyColor);
     png_write_info(png, info);
-    const size_t rowBytes = spec.rows.size() / spec.height;
-    std::vector<png_bytep> rows(spec.height);
-    for (uint32_t y = 0; y < spec.height; ++y)
-        rows[y] = const_cast<png_bytep>(&spec.rows[y * rowBytes]);
+    const size_t rowBytes = recipe.rows.size() / recipe.height;
+    std::vector<png_bytep> rows(recipe.height);
+    for (uint32_t y = 0; y < recipe.height; ++y)
+        rows[y] = const_cast<png_bytep>(&recipe.rows[y * rowBytes]);
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
@@ -63,16 +64,16 @@ Bytes encodePng(const PngSpec& spec) {
 }
 
 Bytes encodeArgbPng(uint32_t width, uint32_t height, const std::vector<uint32_t>& argb) {
-    PngSpec spec;
-    spec.width = width;
-    spec.height = height;
+    PngRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
     for (uint32_t texel : argb) {
-        spec.rows.push_back(uint8_t(texel >> 16));
-        spec.rows.push_back(uint8_t(texel >> 8));
-        spec.rows.push_back(uint8_t(texel));
-        spec.rows.push_back(uint8_t(texel >> 24));
+        recipe.rows.push_back(uint8_t(texel >> 16));
+        recipe.rows.push_back(uint8_t(texel >> 8));
+        recipe.rows.push_back(uint8_t(texel));
+        recipe.rows.push_back(uint8_t(texel >> 24));
     }
-    return encodePng(spec);
+    return encodePng(recipe);
 }
 
 namespace {

@@ -14,7 +14,7 @@ typedef std::vector<uint8_t> Bytes;
 
 // A PNG as it is stored: rows packed in the file's own layout (16-bit samples
 // big-endian), height rows of the row size that colour type and depth give.
-struct PngSpec {
+struct PngRecipe {
     uint32_t width = 0;
     uint32_t height = 0;
     int colorType = PNG_COLOR_TYPE_RGBA;
@@ -27,7 +27,7 @@ struct PngSpec {
     bool interlaced = false;
 };
 
-Bytes encodePng(const PngSpec& spec);
+Bytes encodePng(const PngRecipe& recipe);
 // An 8-bit RGBA PNG from 0xAARRGGBB texels.
 Bytes encodeArgbPng(uint32_t width, uint32_t height, const std::vector<uint32_t>& argb);
 
