@@ -2,23 +2,13 @@
 // channel value, in rows long and short enough to use every code path.
 #include "platform/d3d9/alpha_runs.h"
 #include "platform/d3d9/pixel_math.h"
+#include "tests/d3d9/reference_blend.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-uint32_t expectedBlend(uint32_t source, uint32_t target) {
-    const uint32_t alpha = source >> 24;
-    uint32_t result = 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const uint32_t s = (source >> shift) & 0xFF;
-        const uint32_t d = (target >> shift) & 0xFF;
-        result |= ((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
-    }
-    return result;
-}
 
 // Source pixels of every alpha, with channels s, 255 - s and s ^ 0x5A.
 uint32_t sourcePixel(uint32_t alpha, uint32_t s) {

@@ -2,6 +2,7 @@
 // drawn one by one, wherever its corners fall and however its texture
 // stretches.
 #include "tests/d3d9/device_fixture.h"
+#include "tests/d3d9/reference_blend.h"
 
 #include <random>
 
@@ -58,5 +59,29 @@ TEST_F(DeviceTest, AQuadInOneCallMatchesItsTrianglesDrawnApart) {
             << "quad " << quad << ": " << left << ", " << top << " to " << right << ", " << bottom;
         owned.pop_back();
         buffer->Release();
+    }
+}
+
+TEST_F(DeviceTest, TexelsOfEveryAlphaBlendAsTheFormulaSaysOneToOneAndStretched) {
+    useGameBlending();
+    std::mt19937 random(11);
+    const int width = 37;
+    const int height = 5;
+    const std::vector<uint32_t> texels = variedTexels(width * height, random);
+    IDirect3DTexture9* texture = makeTexture(width, height, texels);
+    const uint32_t background = 0xFF405060u;
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, background, 1.0f, 0);
+    drawQuad(texture, 13, 21, 13 + width, 21 + height);
+    // Three times as wide and twice as high: each texel covers 3 x 2 pixels.
+    drawQuad(texture, 100, 50, 100 + 3 * width, 50 + 2 * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t expected = expectedBlend(texels[size_t(y) * width + x], background);
+            ASSERT_EQ(pixel(13 + x, 21 + y), expected) << x << ", " << y;
+            for (int cell = 0; cell < 6; ++cell) {
+                ASSERT_EQ(pixel(100 + 3 * x + cell % 3, 50 + 2 * y + cell / 3), expected)
+                    << x << ", " << y;
+            }
+        }
     }
 }
