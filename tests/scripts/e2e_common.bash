@@ -1,0 +1,261 @@
+# Shared by the end-to-end scripts: a private X server, the game started in a scratch folder,
+# the player's mouse and keyboard, and reading the board off a screenshot.
+#
+# Sourced with the build folder and the source folder as $1 and $2.
+
+set -euo pipefail
+
+BUILD_DIR=$(cd "$1" && pwd)
+SOURCE_DIR=$(cd "$2" && pwd)
+GAME="$BUILD_DIR/quorvel"
+# The client area is 594 x 551, at the bottom of the top-level window under its menu bar.
+CLIENT_HEIGHT=551
+# GTK leaks by design; the game's own leaks are the unit tests' business.
+export ASAN_OPTIONS=detect_leaks=0
+export NO_AT_BRIDGE=1
+
+WORK=$(mktemp -d /tmp/quorvel-e2e-XXXXXX)
+XVFB_PID=""
+GAME_PID=""
+
+cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        import -window root "$WORK/failure.png" 2>/dev/null &&
+            cp "$WORK/failure.png" "/tmp/$(basename "$0" .sh)-failure.png" &&
+            echo "screenshot: /tmp/$(basename "$0" .sh)-failure.png" >&2
+    fi
+    exit 1
+}
+
+# Timing limits bind the optimised build that `make run` plays; a Debug or sanitized build
+# only reports its figures.
+optimised_build() {
+    grep -Eq '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' \
+        "$BUILD_DIR/CMakeCache.txt" &&
+        ! grep -q '^QUORVEL_SANITIZE:BOOL=ON$' "$BUILD_DIR/CMakeCache.txt"
+}
+
+# A display of our own among :71 to :79, so that parallel runs do not meet.
+start_xvfb() {
+    local n
+    for n in 71 72 73 74 75 76 77 78 79; do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        local i
+        for i in $(seq 50); do
+            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null || true
+        XVFB_PID=""
+    done
+    fail "no X server could be started"
+}
+
+# A scratch folder holding the game's images, as `make run` has the repository root.
+make_game_folder() {
+    GAME_DIR="$WORK/game"
+    mkdir -p "$GAME_DIR"
+    cp -r "$SOURCE_DIR/Grafik" "$GAME_DIR/Grafik"
+}
+
+# Starts the game in $GAME_DIR; START_NS is when it was started.
+start_game() {
+    START_NS=$(date +%s%N)
+    (cd "$GAME_DIR" && exec "$GAME" >"$WORK/game.log" 2>&1) &
+    GAME_PID=$!
+}
+
+game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
+
+# Waits for a top-level window of exactly this title; prints its id.
+wait_window() {
+    local title=$1 timeout=${2:-10} i id
+    for i in $(seq $((timeout * 20))); do
+        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+window_gone() {
+    local title=$1 timeout=${2:-10} i
+    for i in $(seq $((timeout * 20))); do
+        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Sets CLIENT_X and CLIENT_Y, the screen position of the main window's client area.
+find_client_area() {
+    local id geometry x y height
+    id=$(wait_window "Quorvel 2.0") || fail "the window \"Quorvel 2.0\" did not appear"
+    geometry=$(xdotool getwindowgeometry --shell "$id")
+    x=$(echo "$geometry" | sed -n 's/^X=//p')
+    y=$(echo "$geometry" | sed -n 's/^Y=//p')
+    height=$(echo "$geometry" | sed -n 's/^HEIGHT=//p')
+    CLIENT_X=$x
+    CLIENT_Y=$((y + height - CLIENT_HEIGHT))
+}
+
+click_client() {
+    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click 1
+    sleep 0.05
+}
+
+# The centre of hole $1 in client pixels, as "x y".
+hole_centre() {
+    local index=$1 row=0 first=(0 3 6 13 20 27 30 33)
+    while [ "$index" -ge "${first[$((row + 1))]}" ]; do row=$((row + 1)); done
+    local length=$((first[row + 1] - first[row])) x0=180
+    [ "$length" -eq 7 ] && x0=72
+    echo $((x0 + 54 * (index - first[row]) + 25)) $((90 + 54 * row + 25))
+}
+
+click_hole() {
+    # shellcheck disable=SC2046
+    click_client $(hole_centre "$1")
+}
+
+# Presses keys in the window of this title, once it shows.
+keys_in_window() {
+    local title=$1 id
+    shift
+    id=$(wait_window "$title") || fail "no window \"$title\""
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    xdotool key --window "$id" "$@"
+    sleep 0.2
+}
+
+# The centre pixel of an image as "r g b".
+image_centre_rgb() {
+    convert "$1" -format '%[fx:int(255*p{25,25}.r)] %[fx:int(255*p{25,25}.g)] %[fx:int(255*p{25,25}.b)]' info:
+}
+
+load_cell_references() {
+    PEG_RGB=$(image_centre_rgb "$SOURCE_DIR/Grafik/spielstein.png")
+    HOLE_RGB=$(image_centre_rgb "$SOURCE_DIR/Grafik/loch.png")
+    ACTIVE_RGB=$(image_centre_rgb "$SOURCE_DIR/Grafik/spielsteinaktiv.png")
+}
+
+# Reads the 33 holes off a screenshot: P a peg, A the selected peg, H an empty hole, ? covered
+# (the blinking prompt, a points label or the hot-peg badge).
+board_state() {
+    local shot=$1 format="" i
+    for i in $(seq 0 32); do
+        read -r x y <<<"$(hole_centre "$i")"
+        x=$((CLIENT_X + x))
+        y=$((CLIENT_Y + y))
+        format+="%[fx:int(255*p{$x,$y}.r)] %[fx:int(255*p{$x,$y}.g)] %[fx:int(255*p{$x,$y}.b)]\n"
+    done
+    convert "$shot" -format "$format" info: | awk -v peg="$PEG_RGB" -v hole="$HOLE_RGB" \
+        -v active="$ACTIVE_RGB" '
+        function near(ref, r, g, b,   c) {
+            split(ref, c, " ")
+            return (r - c[1]) ^ 2 < 100 && (g - c[2]) ^ 2 < 100 && (b - c[3]) ^ 2 < 100
+        }
+        { s = s (near(peg, $1, $2, $3) ? "P" : near(hole, $1, $2, $3) ? "H" : \
+                 near(active, $1, $2, $3) ? "A" : "?") }
+        END { print s }'
+}
+
+# True when a shown board agrees with the expected one: every hole in $3 (a list of indices)
+# must show exactly what is expected; elsewhere a covered hole (?) agrees with anything.
+board_agrees() {
+    local expected=$1 shown=$2 i
+    shift 2
+    for i in $(seq 0 32); do
+        local e=${expected:$i:1} s=${shown:$i:1}
+        if [[ " $* " == *" $i "* ]]; then
+            [ "$e" = "$s" ] || return 1
+        elif [ "$s" != "?" ] && [ "$e" != "$s" ]; then
+            return 1
+        fi
+    done
+}
+
+# Waits until the screen shows this board, the holes listed after it uncovered.
+wait_board() {
+    local expected=$1 timeout=$2 i state="" deadline
+    shift 2
+    deadline=$(($(date +%s) + timeout))
+    while :; do
+        import -window root "$WORK/board.png"
+        state=$(board_state "$WORK/board.png")
+        board_agrees "$expected" "$state" "$@" && return 0
+        [ "$(date +%s)" -lt "$deadline" ] || break
+        sleep 0.1
+    done
+    echo "expected board $expected" >&2
+    echo "shown board    $state" >&2
+    return 1
+}
+
+# The board as a string of 33 characters from a list of empty holes and the selected one.
+board_with() {
+    local selected=$1 s="" i
+    shift
+    for i in $(seq 0 32); do
+        if [ "$i" = "$selected" ]; then
+            s+="A"
+        elif [[ " $* " == *" $i "* ]]; then
+            s+="H"
+        else
+            s+="P"
+        fi
+    done
+    echo "$s"
+}
+
+# Chooses a menu entry as a player does: a click on the title on the menu bar, then a click on
+# the entry in the drop-down that opens under it. Titles by their x in the client area, entries
+# by their y below the menu bar (25 pixels an entry, 1 a separator).
+MENU_SPIEL=24
+MENU_INFO=68
+ENTRY_NEU=13
+ENTRY_ACTION_MODUS=38
+ENTRY_SPIEL_BEENDEN=64
+ENTRY_HIGHSCORELISTE=13
+ENTRY_CREDITS=38
+choose_menu() {
+    local title_x=$1 entry_y=$2
+    xdotool mousemove $((CLIENT_X + title_x)) $((CLIENT_Y - 12)) click 1
+    sleep 0.5
+    xdotool mousemove $((CLIENT_X + title_x + 30)) $((CLIENT_Y + entry_y)) click 1
+    sleep 0.3
+}
+
+# Milliseconds of CPU time the game has used so far.
+game_cpu_ms() {
+    local ticks
+    ticks=$(awk '{ print $14 + $15 }' "/proc/$GAME_PID/stat")
+    echo $((ticks * 1000 / $(getconf CLK_TCK)))
+}
+
+# Quits through "Spiel", "Spiel beenden" and "Ja"; the game must end with status 0.
+quit_game() {
+    choose_menu "$MENU_SPIEL" "$ENTRY_SPIEL_BEENDEN"
+    keys_in_window "Spiel Beenden" Return
+    local status=0
+    wait "$GAME_PID" || status=$?
+    GAME_PID=""
+    [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$WORK/game.log")"
+}
