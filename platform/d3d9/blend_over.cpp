@@ -18,9 +18,11 @@ const uint64_t alphaBits = 0xFF000000FF000000ull;
 
 // (s * a + d * (255 - a) + 127) / 255 per channel. Two channels of every
 // pixel are worked on at once, one per 16-bit half of its 32 bits: blue and
-// red at shift 0, then green (with alpha, which is dropped) at shift 8. x / 255
-// rounded is (x + 128 + ((x + 128) >> 8)) >> 8 for every x up to 255 * 255,
-// and no sum leaves 16 bits.
+// red at shift 0, then green and alpha at shift 8. x / 255 rounded is
+// (x + 128 + ((x + 128) >> 8)) >> 8 for every x up to 255 * 255, and no sum
+// leaves 16 bits. Every result is below 256, so blue and red land in place,
+// green lands in place shifted back, and the alpha it brings along is
+// overwritten with opaque.
 __attribute__((always_inline)) inline void blendBlock(uint32_t* target, const uint32_t* source) {
     Pixels s;
     Pixels d;
@@ -28,14 +30,12 @@ __attribute__((always_inline)) inline void blendBlock(uint32_t* target, const ui
     std::memcpy(&d, target, sizeof(d));
     const Pixels alphaByte = s >> 24;
     const Channels alpha = Channels(alphaByte | (alphaByte << 16));
-    const uint32_t kept[2] = {0x00FF00FFu, 0x000000FFu};
     Pixels blended = opaqueAlpha + Pixels{};
-    for (int pair = 0; pair < 2; ++pair) {
-        const int shift = pair * 8;
+    for (int shift = 0; shift <= 8; shift += 8) {
         const Channels sc = Channels((s >> shift) & 0x00FF00FFu);
         const Channels dc = Channels((d >> shift) & 0x00FF00FFu);
         const Channels sum = sc * alpha + dc * (255 - alpha) + 128;
-        blended |= (Pixels((sum + (sum >> 8)) >> 8) & kept[pair]) << shift;
+        blended |= Pixels((sum + (sum >> 8)) >> 8) << shift;
     }
     std::memcpy(target, &blended, sizeof(blended));
 }
@@ -109,6 +109,11 @@ blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_
         } else if (alpha == 255 && (length >= pixelsPerBlock || i + length == count)) {
             std::memcpy(target + i, source + i, size_t(length) * sizeof(uint32_t));
             i += length;
+        } else if (length >= pixelsPerBlock) {
+            const int whole = length - length % pixelsPerBlock;
+            for (const int end = i + whole; i < end; i += pixelsPerBlock) {
+                blendBlock(target + i, source + i);
+            }
         } else if (i + pixelsPerBlock <= count) {
             blendBlock(target + i, source + i);
             i += pixelsPerBlock;

@@ -14,8 +14,8 @@ int clampIndex(int64_t index, int size) {
 }
 
 // Scratch for the column table, grown once to the widest target drawn.
-std::vector<ColumnEntry>& columnTable() {
-    thread_local std::vector<ColumnEntry> table;
+std::vector<int>& columnTable() {
+    thread_local std::vector<int> table;
     return table;
 }
 
@@ -36,12 +36,23 @@ SpanPainter::SpanPainter(const RenderTarget& target, const TexelSource& texture,
                          const PixelPipeline& pipeline, const TexelPlane& u, const TexelPlane& v,
                          int firstRow, int firstColumn, int lastColumn)
     : target(target), texture(texture), pipeline(pipeline), u(u), v(v),
-      axisAligned(u.b == 0 && v.a == 0), firstColumn(firstColumn), columns(columnTable()),
-      currentRow(firstRow) {
+      axisAligned(u.b == 0 && v.a == 0), firstColumn(firstColumn), lastColumn(lastColumn),
+      currentRow(firstRow), columns(columnTable()) {
     if (!axisAligned) {
         return;
     }
     texelRow.start(v.numeratorAt(0, firstRow), v.b, v.d);
+    texelPerPixel = u.a == u.d;
+    if (texelPerPixel) {
+        FloorStepper column;
+        column.start(u.numeratorAt(firstColumn, 0), u.a, u.d);
+        firstTexelColumn = column.value();
+    } else {
+        makeColumnTable();
+    }
+}
+
+void SpanPainter::makeColumnTable() {
     const int width = lastColumn - firstColumn + 1;
     if (int(columns.size()) < width) {
         columns.resize(size_t(width));
@@ -49,14 +60,10 @@ SpanPainter::SpanPainter(const RenderTarget& target, const TexelSource& texture,
     FloorStepper column;
     column.start(u.numeratorAt(firstColumn, 0), u.a, u.d);
     for (int i = 0; i < width; ++i) {
-        columns[size_t(i)].texel = clampIndex(column.value(), texture.width);
+        columns[size_t(i)] = clampIndex(column.value(), texture.width);
         column.advance();
     }
-    for (int i = width - 1; i >= 0; --i) {
-        ColumnEntry& entry = columns[size_t(i)];
-        const bool followed = i + 1 < width && columns[size_t(i) + 1].texel == entry.texel + 1;
-        entry.lastConsecutive = followed ? columns[size_t(i) + 1].lastConsecutive : i;
-    }
+    hasColumnTable = true;
 }
 
 void SpanPainter::paint(int row, int left, int right) {
@@ -73,19 +80,24 @@ void SpanPainter::paintAxisAligned(int row, int left, int right) {
     }
     const size_t rowStart = size_t(clampIndex(texelRow.value(), texture.height)) * texture.width;
     const uint32_t* texels = texture.texels + rowStart;
-    const ColumnEntry* column = columns.data() + (left - firstColumn);
     uint32_t* out = target.pixels + size_t(row) * target.width;
-    const bool oneToOne = column->lastConsecutive >= right - firstColumn;
-    if (oneToOne && !pipeline.shades()) {
-        pipeline.writeTexelRow(out + left, texels + column->texel,
-                               texture.alphaRuns + rowStart + column->texel, right - left + 1);
-        return;
+    if (texelPerPixel && !pipeline.shades()) {
+        const int64_t first = firstTexelColumn + (left - firstColumn);
+        if (first >= 0 && first + (right - left) < texture.width) {
+            pipeline.writeTexelRow(out + left, texels + first, texture.alphaRuns + rowStart + first,
+                                   right - left + 1);
+            return;
+        }
     }
+    if (!hasColumnTable) {
+        makeColumnTable();
+    }
+    const int* column = columns.data() + (left - firstColumn);
     uint32_t run[runLength];
     for (int x = left; x <= right; x += runLength) {
         const int count = std::min(runLength, right - x + 1);
         for (int i = 0; i < count; ++i) {
-            run[i] = texels[column[x - left + i].texel];
+            run[i] = texels[column[x - left + i]];
         }
         writeRun(out + x, run, count);
     }

@@ -25,15 +25,9 @@ struct TexelPlane {
 // to twice the area.
 TexelPlane makePlane(const Edge (&opposite)[3], const int64_t (&values)[3], int64_t twiceArea);
 
-struct ColumnEntry {
-    int texel = 0;
-    // The last column from this one on whose texels follow one another.
-    int lastConsecutive = 0;
-};
-
 class SpanPainter {
 public:
-    // The triangle covers rows from firstRow on and columns firstColumn to
+    // The polygon covers rows from firstRow on and columns firstColumn to
     // lastColumn at most.
     SpanPainter(const RenderTarget& target, const TexelSource& texture,
                 const PixelPipeline& pipeline, const TexelPlane& u, const TexelPlane& v,
@@ -44,6 +38,7 @@ public:
 
 private:
     void paintAxisAligned(int row, int left, int right);
+    void makeColumnTable();
     void paintGeneral(int row, int left, int right) const;
     void writeRun(uint32_t* out, uint32_t* run, int count) const;
 
@@ -54,13 +49,20 @@ private:
     TexelPlane v;
 
     // When u depends on the column alone and v on the row alone (every quad
-    // the game draws), each column's texel column is found once per triangle
-    // and the texel row steps down with the rows.
+    // the game draws), the texel row steps down with the rows and each
+    // column's texel column is found once. Where a pixel is a texel wide
+    // (most of the game's images) a span reads a stretch of a texel row as
+    // it stands, and the table is made only for spans that reach past the
+    // texture's edge.
     bool axisAligned = false;
     int firstColumn = 0;
-    std::vector<ColumnEntry>& columns;
+    int lastColumn = 0;
     FloorStepper texelRow;
     int currentRow = 0;
+    bool texelPerPixel = false;
+    int64_t firstTexelColumn = 0;
+    bool hasColumnTable = false;
+    std::vector<int>& columns;
 };
 
 } // namespace d3d9_internal
