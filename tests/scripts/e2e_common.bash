@@ -81,11 +81,19 @@ start_game() {
 
 game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
+# A title as a pattern for `xdotool search`: its own characters literally, except that a
+# letter beyond ASCII (the window name may hold it as UTF-8 or as Latin-1) matches any bytes.
+title_pattern() {
+    printf '^%s$' "$(printf '%s' "$1" | LC_ALL=C sed -e 's/[][().*+?^$|\\{}]/\\&/g' \
+        -e 's/[\x80-\xff][\x80-\xff]*/.+/g')"
+}
+
 # Waits for a top-level window of exactly this title; prints its id.
 wait_window() {
-    local title=$1 timeout=${2:-10} i id
+    local pattern timeout=${2:-10} i id
+    pattern=$(title_pattern "$1")
     for i in $(seq $((timeout * 20))); do
-        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1 || true)
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
@@ -96,9 +104,10 @@ wait_window() {
 }
 
 window_gone() {
-    local title=$1 timeout=${2:-10} i
+    local pattern timeout=${2:-10} i
+    pattern=$(title_pattern "$1")
     for i in $(seq $((timeout * 20))); do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 || return 0
+        xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
         sleep 0.05
     done
     return 1
