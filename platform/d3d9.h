@@ -36,6 +36,10 @@
 // - Point and line lists are accepted and draw nothing. A draw needs the
 //   vertex format 0x104, a vertex buffer on stream 0 with a stride of at
 //   least 24 bytes and all the vertices it reads, else D3DERR_INVALIDCALL.
+//   Draws between EndScene and the next BeginScene are drawn all the same.
+// - Present copies the whole back buffer into the window's surface
+//   (platform/surface.h), or the override window's; rectangles and dirty
+//   regions are ignored. Only texture stage 0 and stream 0 can be bound.
 #pragma once
 
 #include "platform/win_types.h"

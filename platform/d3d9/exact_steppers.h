@@ -29,12 +29,15 @@ public:
         floorDivide(numerator, d, quotient, remainder);
         floorDivide(step, d, stepQuotient, stepRemainder);
     }
+    // The quotient wraps rather than overflows: only texture coordinates far
+    // beyond any texture, stepped past the polygon's edge, get that far, and
+    // every texel index is clamped to the texture after.
     void advance() {
-        quotient += stepQuotient;
+        quotient = int64_t(uint64_t(quotient) + uint64_t(stepQuotient));
         remainder += stepRemainder;
         if (remainder >= d) {
             remainder -= d;
-            ++quotient;
+            quotient = int64_t(uint64_t(quotient) + 1);
         }
     }
     int64_t value() const { return quotient; }

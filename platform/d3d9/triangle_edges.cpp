@@ -1,7 +1,5 @@
 #include "platform/d3d9/triangle_edges.h"
 
-#include <algorithm>
-
 namespace d3d9_internal {
 
 Edge makeEdge(const FixedPoint& from, const FixedPoint& to) {
@@ -30,27 +28,6 @@ void EdgeWalker::start(const Edge& edge, int row) {
         rowValue = edge.b * row + edge.c - edge.bias;
         rowStep = edge.b;
     }
-}
-
-void EdgeWalker::clip(int64_t& left, int64_t& right) const {
-    switch (kind) {
-    case Kind::LeftBound:
-        left = std::max(left, bound.value());
-        break;
-    case Kind::RightBound:
-        right = std::min(right, bound.value());
-        break;
-    case Kind::Horizontal:
-        if (rowValue < 0) {
-            right = left - 1;
-        }
-        break;
-    }
-}
-
-void EdgeWalker::advance() {
-    bound.advance();
-    rowValue += rowStep;
 }
 
 } // namespace d3d9_internal

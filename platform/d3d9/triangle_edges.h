@@ -35,9 +35,27 @@ Edge makeEdge(const FixedPoint& from, const FixedPoint& to);
 class EdgeWalker {
 public:
     void start(const Edge& edge, int row);
-    // Narrows [left, right] to this row's columns inside the edge.
-    void clip(int64_t& left, int64_t& right) const;
-    void advance();
+    // Narrows [left, right] to this row's columns inside the edge. Inline,
+    // as they run for every edge on every row.
+    void clip(int64_t& left, int64_t& right) const {
+        switch (kind) {
+        case Kind::LeftBound:
+            left = left > bound.value() ? left : bound.value();
+            break;
+        case Kind::RightBound:
+            right = right < bound.value() ? right : bound.value();
+            break;
+        case Kind::Horizontal:
+            if (rowValue < 0) {
+                right = left - 1;
+            }
+            break;
+        }
+    }
+    void advance() {
+        bound.advance();
+        rowValue += rowStep;
+    }
 
 private:
     enum class Kind { LeftBound, RightBound, Horizontal };

@@ -172,3 +172,19 @@ TEST_F(DeviceTest, QuadsPartlyOffScreenAreClippedAndWildCoordinatesDrawNothing) 
     EXPECT_EQ(drawQuad(makeSolidTexture(white), -1e30f, -1e30f, 1e30f, 1e30f), S_OK);
     EXPECT_TRUE(columnsOf(white, 50).empty());
 }
+
+TEST_F(DeviceTest, ExtremeTextureCoordinatesReadOnlyEdgeTexels) {
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, black, 1.0f, 0);
+    device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    // A sliver with texture coordinates far beyond the texture, and one across
+    // the whole target: every pixel drawn takes one of the two texels.
+    const std::vector<float> wild = {0, 0,    0.5f,  1, -3e9f,   1e9f, 593.9f, 0.01f,  0.5f,
+                                     1, 3e9f, -2e9f, 0, 550.99f, 0.5f, 1,      1e-30f, 7e20f};
+    drawBuffer(makeBuffer(wild), makeTexture(2, 1, {red, blue}), 1);
+    for (int y = 0; y < 551; y += 7) {
+        for (int x = 0; x < 594; x += 3) {
+            const uint32_t p = pixel(x, y);
+            ASSERT_TRUE(p == black || p == red || p == blue) << x << ", " << y;
+        }
+    }
+}
