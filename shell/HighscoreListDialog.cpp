@@ -4,7 +4,6 @@
 #include "shell/ResourceIds.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -20,11 +19,8 @@ void FillLines(HWND dialog) {
     HighscoreTable& table = CurrentModeTable();
     for (int place = 1; place <= kPlaces; ++place) {
         const HighscoreEntry& entry = table.entry[kPlaces - place];
-        // A name read from a damaged file may lack its terminator within the field.
-        char name[sizeof entry.name + 1] = {};
-        memcpy(name, entry.name, sizeof entry.name);
         char line[60];
-        snprintf(line, sizeof line, kPlaceFormats[place - 1], name, entry.score);
+        snprintf(line, sizeof line, kPlaceFormats[place - 1], entry.name, entry.score);
         SetDlgItemTextA(dialog, kControlFirstPlace + place - 1, line);
     }
 }

@@ -65,9 +65,10 @@ start_xvfb() {
     fail "no X server could be started"
 }
 
-# A scratch folder holding the game's images, as `make run` has the repository root.
+# A fresh scratch folder holding the game's images, as `make run` has the repository root.
 make_game_folder() {
     GAME_DIR="$WORK/game"
+    rm -rf "$GAME_DIR"
     mkdir -p "$GAME_DIR"
     cp -r "$SOURCE_DIR/Grafik" "$GAME_DIR/Grafik"
 }

@@ -143,17 +143,5 @@ TEST_F(DialogTest, ResetAnsweredYesResetsOnlyTheCurrentTableAndShowsItAtOnce) {
     EXPECT_EQ(Scores(ReadTable(kActionFile)), std::vector<int>({10, 20, 30, 40, 50}));
 }
 
-// A name field from a damaged file has no terminator; the list still shows 20 characters.
-TEST_F(DialogTest, NameWithoutTerminatorIsShownCutToItsField) {
-    HighscoreEntry& first = g_game.actionTable.entry[4];
-    memset(first.name, 'Z', sizeof first.name);
-    first.score = 0x20202020;
-    headless::PressEnter();
-    OpenListFromMenu();
-
-    EXPECT_EQ(headless::Dialogs()[0].views[0].Text(1002),
-              "1. ZZZZZZZZZZZZZZZZZZZZ  mit 538976288 Punkten");
-}
-
 } // namespace
 } // namespace shell_test
