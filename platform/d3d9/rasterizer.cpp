@@ -1,6 +1,6 @@
 #include "platform/d3d9/rasterizer.h"
 #include "platform/d3d9/span_painter.h"
-#include "platform/d3d9/triangle_edges.h"
+#include "platform/d3d9/polygon_edges.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-// Scan conversion of one screen-space triangle with Direct3D 9's rules: pixel
+// Scan conversion of screen-space triangles with Direct3D 9's rules: pixel
 // centres at integer coordinates, the top-left fill rule, nearest-texel
 // sampling. Positions are snapped to 1/256 pixel and everything after that
 // is exact integer arithmetic, so shared edges and texel boundaries never

@@ -1,10 +1,10 @@
-// Fills the spans of one triangle: finds each pixel's texel, runs texture
-// stage 0 and blends into the target.
+// Fills the spans of one triangle or quad: finds each pixel's texel, runs
+// texture stage 0 and blends into the target.
 #pragma once
 
 #include "platform/d3d9/exact_steppers.h"
 #include "platform/d3d9/rasterizer.h"
-#include "platform/d3d9/triangle_edges.h"
+#include "platform/d3d9/polygon_edges.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "platform/d3d9/triangle_edges.h"
+#include "platform/d3d9/polygon_edges.h"
 
 namespace d3d9_internal {
 

@@ -1,5 +1,6 @@
-// The edges of a triangle in fixed point and the span of columns they leave
-// inside it on each row, with the top-left fill rule.
+// The edges of a convex polygon (a triangle or a quad) in fixed point and the
+// span of columns they leave inside it on each row, with the top-left fill
+// rule.
 #pragma once
 
 #include "platform/d3d9/exact_steppers.h"
@@ -18,7 +19,7 @@ struct FixedPoint {
 };
 
 // The edge from one corner to the next as a * px + b * py + c over pixel
-// centres (px, py): positive inside a clockwise triangle. A centre exactly on
+// centres (px, py): positive inside a clockwise polygon. A centre exactly on
 // the edge is inside only on a top or left edge, hence the bias.
 struct Edge {
     int64_t a = 0;
