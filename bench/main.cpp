@@ -79,8 +79,10 @@ int main(int argc, char** argv) {
     static char repetitions[] = "--benchmark_repetitions=15";
     static char interleaving[] = "--benchmark_enable_random_interleaving=true";
     static char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
+    static char minimumTime[] = "--benchmark_min_time=0.2";
     std::vector<char*> arguments(argv, argv + argc);
-    arguments.insert(arguments.begin() + 1, {repetitions, interleaving, aggregatesOnly});
+    arguments.insert(arguments.begin() + 1,
+                     {repetitions, interleaving, aggregatesOnly, minimumTime});
     int argumentCount = int(arguments.size());
     benchmark::Initialize(&argumentCount, arguments.data());
 
