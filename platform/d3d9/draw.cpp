@@ -54,9 +54,12 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
     if (count == 0) {
         return S_OK;
     }
-    const uint64_t end =
-        streamOffset + (uint64_t(startVertex) + count - 1) * streamStride + drawableVertexSize;
-    if (end > stream->Length()) {
+    // Checked so that no product can wrap: the last vertex read must start
+    // within the buffer and end inside it.
+    const uint64_t lastVertex = uint64_t(startVertex) + count - 1;
+    const uint64_t length = stream->Length();
+    if (streamOffset > length || lastVertex > (length - streamOffset) / streamStride ||
+        streamOffset + lastVertex * streamStride + drawableVertexSize > length) {
         return D3DERR_INVALIDCALL;
     }
     if (type != D3DPT_TRIANGLELIST) {

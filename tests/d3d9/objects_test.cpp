@@ -102,6 +102,11 @@ TEST_F(DeviceTest, DrawsThatWouldReadOutsideTheBufferAreRefused) {
     EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 0xFFFFFFFFu, 0x7FFFFFFF),
               D3DERR_INVALIDCALL);
     EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 3, 1), S_OK);
+    // A stride whose product with the vertex count wraps to nothing in 64 bits.
+    device->SetStreamSource(0, quad, 0, 0x80000000u);
+    EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2863311531u), D3DERR_INVALIDCALL);
+    device->SetStreamSource(0, quad, 200, 24);
+    EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 1), D3DERR_INVALIDCALL);
     device->SetStreamSource(0, quad, 0, 12);
     EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 1), D3DERR_INVALIDCALL);
     device->SetStreamSource(0, quad, 0, 24);
