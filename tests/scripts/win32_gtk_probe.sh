@@ -1,0 +1,226 @@
+#!/bin/bash
+# The Win32 layer on GTK under Xvfb, driven with xdotool like a player: the
+# window with its menu, clicks in client coordinates, a message box and both
+# dialogs answering mouse and keyboard, and frames paced to the display.
+# Screenshots are left in <build>/win32_gtk_shots for a look.
+# Usage: win32_gtk_probe.sh <build_dir> <source_dir>
+set -u
+build=$1
+probe=$build/tests/win32_gtk_probe
+shots=$build/win32_gtk_shots
+work=$(mktemp -d)
+mkdir -p "$shots"
+export ASAN_OPTIONS=detect_leaks=0
+export NO_AT_BRIDGE=1
+
+display=""
+for n in $(seq 120 199); do
+    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then
+        display=:$n
+        break
+    fi
+done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+probe_pid=""
+cleanup() {
+    [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+fail() {
+    echo "FAIL: $*"
+    echo "--- probe output"
+    cat "$work/log"
+    echo "--- probe errors"
+    cat "$work/err"
+    exit 1
+}
+# Waits up to 10 s until the probe has reported the line (at least $2 times).
+expect() {
+    local wanted=${2:-1}
+    for _ in $(seq 100); do
+        [ "$(grep -cxF -- "$1" "$work/log")" -ge "$wanted" ] && return 0
+        sleep 0.1
+    done
+    fail "expected '$1' ($wanted times)"
+}
+count() { grep -cxF -- "$1" "$work/log"; }
+# Pointer there in two steps (GTK takes a click only after it saw the pointer
+# arrive), then the left button.
+click_at() {
+    xdotool mousemove $(($1 - 1)) "$2"
+    sleep 0.2
+    xdotool mousemove "$1" "$2"
+    sleep 0.2
+    xdotool click 1
+}
+# The geometry (X, Y, WIDTH, HEIGHT) of the shown window with this exact title.
+find_window() {
+    local pattern id
+    pattern=$(printf '%s' "$1" | sed 's/[][()!.*+?^$|{}\\]/\\&/g')
+    for _ in $(seq 50); do
+        id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && break
+        sleep 0.2
+    done
+    [ -n "$id" ] || fail "no window titled '$1'"
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+}
+# Puts the pointer over the window with this exact title (keys go there).
+point_at_window() {
+    find_window "$1"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+    sleep 0.3
+}
+shoot() { import -window root "$shots/$1.png"; }
+pixel() { convert "$shots/$1.png" -format "%[hex:p{$2,$3}]" info:; }
+
+"$probe" >"$work/log" 2>"$work/err" &
+probe_pid=$!
+
+# The window: the game's size, centred on the 1024 x 768 screen, shown with a
+# first paint; WM_MOVE tells where its client area is.
+expect "WINDOW 212 84 CLIENT 594 551"
+expect "PAINT"
+for _ in $(seq 100); do grep -q "^MOVE " "$work/log" && break; sleep 0.1; done
+read -r _ cx cy < <(grep -m1 "^MOVE " "$work/log")
+[ "$cx" = 212 ] || fail "client area should start at the window's left edge, not $cx"
+[ "$cy" -gt 84 ] || fail "the menu bar should stand above the client area"
+sleep 0.5
+shoot 1-window
+# The frame is shown 1:1: the probe's white marker is at client (100, 50).
+[ "$(pixel 1-window $((cx + 100)) $((cy + 50)))" = FFFFFF ] || fail "marker not at client (100, 50)"
+[ "$(pixel 1-window $((cx + 99)) $((cy + 50)))" != FFFFFF ] || fail "marker too far left"
+[ "$(pixel 1-window $((cx + 593)) $((cy + 550)))" != 000000 ] || fail "client area smaller than 594 x 551"
+
+# Clicks: client coordinates, each press of a double click, no other buttons.
+click_at $((cx + 100)) $((cy + 50))
+expect "CLICK 100 50"
+xdotool mousemove $((cx + 593)) $((cy + 550))
+sleep 0.2
+xdotool click --repeat 2 --delay 100 1
+expect "CLICK 593 550" 2
+xdotool mousemove $((cx + 300)) $((cy + 300))
+sleep 0.2
+xdotool click 3
+xdotool click 2
+sleep 0.5
+[ "$(count "CLICK 300 300")" = 0 ] || fail "right and middle buttons must not click"
+
+# Menu positions from the window's top-left corner (212, 84).
+spiel="236 96"
+info="280 96"
+first_item=121
+second_item=147
+third_item=173
+choose() { # title position, then item y
+    click_at $1 $2
+    sleep 0.4
+    click_at $(($1 + 30)) "$3"
+}
+
+# "Neu": a yes/no box over the window; Enter answers Yes (the first button),
+# Escape and Tab-Enter answer No; the window keeps painting meanwhile.
+choose $spiel $first_item
+expect "COMMAND 40001"
+paints_before=$(count PAINT)
+point_at_window "Neues Spiel"
+shoot 2-box
+xdotool key Return
+expect "BOX 6"
+choose $spiel $first_item
+expect "COMMAND 40001" 2
+point_at_window "Neues Spiel"
+xdotool key Escape
+expect "BOX 7"
+choose $spiel $first_item
+expect "COMMAND 40001" 3
+point_at_window "Neues Spiel"
+xdotool key Tab Return
+expect "BOX 7" 2
+[ "$(count PAINT)" -gt "$paints_before" ] || fail "no paint while the box was up"
+
+# The name dialog: Escape and the close box ask with IDCANCEL and it stays;
+# Enter in the text box presses "Highscore eintragen"; typed umlauts arrive
+# as one Windows-1252 byte each, at most 19 of them.
+choose $info $second_item
+expect "COMMAND 40004"
+point_at_window "Glückwunsch Highscore! (Action Mode)"
+shoot 3-name-dialog
+xdotool key Escape
+expect "NAME-COMMAND 2"
+find_window "Glückwunsch Highscore! (Action Mode)"
+click_at $((X + WIDTH - 24)) $((Y + 25))
+expect "NAME-COMMAND 2" 2
+point_at_window "Glückwunsch Highscore! (Action Mode)"
+xdotool key Tab ctrl+a
+xdotool type --delay 40 "Jürgen"
+sleep 0.3
+shoot 4-name-typed
+xdotool key Return
+expect "NAME 4a fc 72 67 65 6e"
+expect "NAME-CLOSED"
+choose $info $second_item
+expect "COMMAND 40004" 2
+point_at_window "Glückwunsch Highscore! (Action Mode)"
+xdotool key Tab ctrl+a
+xdotool type --delay 30 "Jürgen Müller-Lüdenscheid"
+sleep 0.3
+xdotool key Return
+expect "NAME 4a fc 72 67 65 6e 20 4d fc 6c 6c 65 72 2d 4c fc 64 65 6e"
+expect "NAME-CLOSED" 2
+
+# The list dialog: the focus starts on "OK"; Tab reaches "Liste löschen",
+# whose box (owned by the dialog) answers No on Escape; Enter on the focused
+# "OK" ends it.
+choose $info $first_item
+expect "COMMAND 40003"
+point_at_window "Die Top 5 Quorvel Player (Action Mode)"
+shoot 5-list-dialog
+xdotool key Tab Return
+expect "LIST-COMMAND 1008"
+point_at_window "Reset"
+shoot 6-list-box
+xdotool key Escape
+expect "LIST-BOX 7"
+point_at_window "Die Top 5 Quorvel Player (Action Mode)"
+xdotool key Escape
+expect "LIST-COMMAND 2"
+xdotool key Tab Return
+expect "LIST-COMMAND 1007"
+expect "LIST-CLOSED"
+
+# "Action Modus": the program unticks it and greys "Highscoreliste", which then
+# cannot be chosen.
+choose $spiel $second_item
+expect "TICK 0"
+click_at $info
+sleep 0.4
+shoot 7-greyed-menu
+click_at $(($(echo $info | cut -d' ' -f1) + 30)) $first_item
+sleep 0.5
+[ "$(count "COMMAND 40003")" = 1 ] || fail "a greyed item was chosen"
+xdotool key Escape
+sleep 0.3
+
+# "Spiel beenden": the window goes, the loop ends; presentation was paced.
+choose $spiel $third_item
+expect "DESTROY"
+for _ in $(seq 50); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
+wait "$probe_pid"
+status=$?
+probe_pid=""
+[ "$status" = 0 ] || fail "probe ended with status $status"
+read -r _ frames _ milliseconds < <(grep -m1 "^FRAMES " "$work/log")
+[ "$milliseconds" -gt 0 ] || fail "no time passed"
+fps=$((frames * 1000 / milliseconds))
+echo "frames: $frames in $milliseconds ms ($fps per second)"
+[ "$fps" -le 70 ] || fail "presentation not paced: $fps frames per second"
+[ "$fps" -ge 10 ] || fail "presentation too slow: $fps frames per second"
+echo "PASS"
