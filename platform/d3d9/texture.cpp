@@ -4,9 +4,16 @@
 
 #include <cstddef>
 
+namespace {
+
+// A texture without alpha samples as opaque, whatever was written there.
+const uint32_t opaque = 0xFF000000u;
+
+} // namespace
+
 IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool)
     : width(width), height(height), format(format), pool(pool),
-      texels(std::size_t(width) * height, 0u) {
+      texels(std::size_t(width) * height, format == D3DFMT_X8R8G8B8 ? opaque : 0u) {
     d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
     ++d3d9_internal::liveCounts().textures;
 }
@@ -41,10 +48,9 @@ HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
         return D3DERR_INVALIDCALL;
     }
     locked = false;
-    // A texture without alpha samples as opaque, whatever was written there.
     if (format == D3DFMT_X8R8G8B8) {
         for (uint32_t& texel : texels) {
-            texel |= 0xFF000000u;
+            texel |= opaque;
         }
     }
     d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
