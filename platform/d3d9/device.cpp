@@ -2,6 +2,7 @@
 #include "platform/d3d9.h"
 #include "platform/d3d9/draw_recorder.h"
 #include "platform/d3d9/object_registry.h"
+#include "platform/d3d9/pixel_fill.h"
 #include "platform/surface.h"
 
 #include <algorithm>
@@ -122,7 +123,7 @@ HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, 
     }
     const uint32_t fill = color | opaque;
     if (count == 0) {
-        std::fill(backBuffer.begin(), backBuffer.end(), fill);
+        d3d9_internal::fillPixels(backBuffer.data(), backBuffer.size(), fill);
         return S_OK;
     }
     for (DWORD i = 0; i < count; ++i) {
@@ -132,7 +133,7 @@ HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, 
         const LONG bottom = std::min<LONG>(rects[i].y2, LONG(height));
         for (LONG y = top; y < bottom; ++y) {
             uint32_t* row = backBuffer.data() + size_t(y) * width;
-            std::fill(row + left, row + std::max(right, left), fill);
+            d3d9_internal::fillPixels(row + left, size_t(std::max(right, left) - left), fill);
         }
     }
     return S_OK;
