@@ -43,20 +43,21 @@ optimised_build() {
         ! grep -q '^QUORVEL_SANITIZE:BOOL=ON$' "$BUILD_DIR/CMakeCache.txt"
 }
 
-# A display of our own among :71 to :79, so that parallel runs do not meet.
+# A display of our own among :71 to :79, so that parallel runs do not meet: the display is
+# ours once the server's lock file names our server.
 start_xvfb() {
-    local n
+    local n i
     for n in 71 72 73 74 75 76 77 78 79; do
         [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
         XVFB_PID=$!
-        local i
-        for i in $(seq 50); do
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        for i in $(seq 100); do
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            if [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] &&
+                DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
                 export DISPLAY=":$n"
                 return 0
             fi
-            kill -0 "$XVFB_PID" 2>/dev/null || break
             sleep 0.1
         done
         kill "$XVFB_PID" 2>/dev/null || true

@@ -39,6 +39,20 @@ TEST_F(FrameLoopTest, EveryPassAdvancesTheClockByItsOwnDuration) {
     EXPECT_GT(left, 30.0f - 110 * 0.008f);
 }
 
+// Four seconds spent in the "Neu" question are part of the next pass and leave the clock.
+TEST_F(FrameLoopTest, TimeInAModalBoxCountsInTheNextPass) {
+    ClickHole(4);
+    headless::ChooseMenu(40001);
+    headless::AdvanceTime(4000); // taken while the box is up
+    headless::AnswerBox(IDNO);
+    headless::Idle(2);
+    WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+
+    ASSERT_EQ(headless::Boxes().size(), 1u);
+    EXPECT_TRUE(headless::Boxes()[0].answered);
+    EXPECT_FLOAT_EQ(g_game.stats.timePanel.GetTimeLeft(), 26.0f);
+}
+
 TEST_F(FrameLoopTest, NormalRunShowsTheWindowAndGivesEverythingBack) {
     headless::Click(10, 10);
     WinMain(nullptr, nullptr, nullptr, SW_SHOW);

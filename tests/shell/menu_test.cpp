@@ -164,7 +164,9 @@ TEST_F(StartedShellTest, ClickOnTheCreditsOnlyClosesThem) {
 }
 
 TEST_F(StartedShellTest, PaintAndMoveDrawAFrameUnknownCommandsDoNothing) {
+    // Showing the window painted the first frame.
     uint64_t frames = headless::FramesPresented();
+    EXPECT_EQ(frames, 1u);
     WndProc(hwnd, WM_PAINT, 0, 0);
     WndProc(hwnd, WM_MOVE, 0, MAKELPARAM(10, 10));
     EXPECT_EQ(headless::FramesPresented(), frames + 2);

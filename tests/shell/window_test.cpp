@@ -1,4 +1,5 @@
 // The main window: where it stands, what it is made of, and a creation that fails.
+#include "shell/WndProc.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shell_test {
@@ -44,6 +45,15 @@ TEST_F(WindowTest, MainWindowIsCentredHiddenAndCarriesClassMenuAndFlags) {
     DestroyMainWindow();
     // The class is gone: it can be registered again.
     EXPECT_NE(RegisterClassExA(&g_window.windowClass), 0);
+}
+
+// Before the game is made a paint has nothing to draw, and it is no fault.
+TEST_F(WindowTest, PaintBeforeTheGameIsMadeDrawsNothing) {
+    ASSERT_EQ(CreateMainWindow(nullptr), S_OK);
+    g_window.Show(TRUE);
+    WndProc(g_window.GetHwnd(), WM_PAINT, 0, 0);
+    EXPECT_EQ(headless::FramesPresented(), 0u);
+    EXPECT_TRUE(headless::IsWindowVisible(g_window.GetHwnd()));
 }
 
 TEST_F(WindowTest, SmallScreenPlacesTheCornerAt212And84) {
