@@ -98,6 +98,13 @@ shoot 1-window
 [ "$(pixel 1-window $((cx + 100)) $((cy + 50)))" = FFFFFF ] || fail "marker not at client (100, 50)"
 [ "$(pixel 1-window $((cx + 99)) $((cy + 50)))" != FFFFFF ] || fail "marker too far left"
 [ "$(pixel 1-window $((cx + 593)) $((cy + 550)))" != 000000 ] || fail "client area smaller than 594 x 551"
+# Icon 107 is the window's icon; the window cannot be resized.
+find_window "Quorvel 2.0"
+xprop -id "$WINDOW" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "the window has no 32 x 32 icon"
+hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS)
+smallest=$(echo "$hints" | sed -n 's/.*minimum size: //p')
+largest=$(echo "$hints" | sed -n 's/.*maximum size: //p')
+[ -n "$smallest" ] && [ "$smallest" = "$largest" ] || fail "the window can be resized"
 
 # Clicks: client coordinates, each press of a double click, no other buttons.
 click_at $((cx + 100)) $((cy + 50))
