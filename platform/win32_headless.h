@@ -110,7 +110,8 @@ void AnswerBox(int result);
 void TypeText(int controlId, const char* utf8);
 // Moves the keyboard focus to a control (click into it or Tab to it).
 void FocusControl(int controlId);
-// Clicks a push button: WM_COMMAND with its id (BN_CLICKED, the control as lParam).
+// Clicks a push button: WM_COMMAND with its id (BN_CLICKED, the control as
+// lParam). The button keeps the focus, so a later Enter presses it again.
 void PressButton(int controlId);
 // Enter: the focused push button's id, otherwise the default button's (also
 // when the edit box has the focus), otherwise IDOK.
