@@ -41,6 +41,7 @@ public:
         }
     }
     int64_t value() const { return quotient; }
+    bool steady() const { return stepQuotient == 0 && stepRemainder == 0; }
 
 private:
     int64_t d = 1;

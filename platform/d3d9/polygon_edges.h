@@ -36,6 +36,8 @@ Edge makeEdge(const FixedPoint& from, const FixedPoint& to);
 class EdgeWalker {
 public:
     void start(const Edge& edge, int row);
+    // Whether the edge bounds every row at the same column.
+    bool vertical() const { return kind != Kind::Horizontal && bound.steady(); }
     // Narrows [left, right] to this row's columns inside the edge. Inline,
     // as they run for every edge on every row.
     void clip(int64_t& left, int64_t& right) const {

@@ -124,15 +124,26 @@ void fillPolygon(const RenderTarget& target, const Corner* given, int count, DWO
     const int64_t vs[3] = {corners[0].t, corners[1].t, corners[2].t};
     SpanPainter painter(target, texture, pipeline, makePlane(opposite, us, twiceArea),
                         makePlane(opposite, vs, twiceArea), firstRow, firstColumn, lastColumn);
+    // A vertical edge bounds every row alike: it narrows the columns once and
+    // only the other edges are walked (none but the top and bottom of the
+    // game's quads).
+    int64_t steadyLeft = firstColumn;
+    int64_t steadyRight = lastColumn;
     EdgeWalker walkers[4];
+    int walked = 0;
     for (int i = 0; i < count; ++i) {
-        walkers[i].start(makeEdge(corners[i].position, corners[(i + 1) % count].position),
-                         firstRow);
+        EdgeWalker& walker = walkers[walked];
+        walker.start(makeEdge(corners[i].position, corners[(i + 1) % count].position), firstRow);
+        if (walker.vertical()) {
+            walker.clip(steadyLeft, steadyRight);
+        } else {
+            ++walked;
+        }
     }
     for (int row = firstRow; row <= lastRow; ++row) {
-        int64_t left = firstColumn;
-        int64_t right = lastColumn;
-        for (int i = 0; i < count; ++i) {
+        int64_t left = steadyLeft;
+        int64_t right = steadyRight;
+        for (int i = 0; i < walked; ++i) {
             walkers[i].clip(left, right);
             walkers[i].advance();
         }
