@@ -19,7 +19,7 @@ void InitNameDialog(HWND dialog) {
 
 // The name field holds 19 characters and its terminator; a longer entry is cut.
 void EnterName(HWND dialog) {
-    char name[20];
+    char name[20] = {};
     GetDlgItemTextA(dialog, kControlNameEdit, name, sizeof name);
     CurrentModeTable().Insert(name, g_game.GetScore());
     EndDialog(dialog, 0);
