@@ -7,13 +7,16 @@
 #include <cstdlib>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
-// A fresh file name in the system's temporary directory.
+// A file name in the system's temporary directory that no other test run
+// (another build tree testing at the same time) uses.
 std::string temporaryPath(const char* name) {
     const char* dir = std::getenv("TMPDIR");
     return std::string(dir != nullptr ? dir : "/tmp") + "/quorvel_d3d9_" +
-           std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" + name;
+           std::to_string(::getpid()) + "_" + name;
 }
 
 } // namespace
