@@ -12,8 +12,11 @@ namespace win32_gtk {
 
 namespace {
 
+// A dialog under a box of its own takes no commands, as it is disabled.
 void PostCommand(Window& dialog, int id, Window* control) {
-    Post(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control);
+    if (dialog.enabled) {
+        Post(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control);
+    }
 }
 
 void OnClicked(GtkButton*, gpointer data) {
