@@ -53,7 +53,7 @@ start_xvfb() {
         XVFB_PID=$!
         for i in $(seq 100); do
             kill -0 "$XVFB_PID" 2>/dev/null || break
-            if [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] &&
+            if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$XVFB_PID" ] &&
                 DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
                 export DISPLAY=":$n"
                 return 0
