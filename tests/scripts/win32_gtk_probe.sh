@@ -13,15 +13,11 @@ mkdir -p "$shots"
 export ASAN_OPTIONS=detect_leaks=0
 export NO_AT_BRIDGE=1
 
-display=""
-for n in $(seq 120 199); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then
-        display=:$n
-        break
-    fi
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and says which.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=:$(head -1 "$work/display")
 probe_pid=""
 cleanup() {
     [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null
@@ -126,9 +122,17 @@ info="280 96"
 first_item=121
 second_item=147
 third_item=173
+shown_windows() { xdotool search --onlyvisible --class win32_gtk_probe 2>/dev/null | wc -l; }
+# Opens a menu by its title and waits for the pop-up to show.
+open_menu() {
+    local before
+    before=$(shown_windows)
+    click_at "$1" "$2"
+    for _ in $(seq 50); do [ "$(shown_windows)" -gt "$before" ] && break; sleep 0.1; done
+    sleep 0.2
+}
 choose() { # title position, then item y
-    click_at $1 $2
-    sleep 0.4
+    open_menu "$1" "$2"
     click_at $(($1 + 30)) "$3"
 }
 
@@ -207,8 +211,7 @@ expect "LIST-CLOSED"
 # cannot be chosen.
 choose $spiel $second_item
 expect "TICK 0"
-click_at $info
-sleep 0.4
+open_menu $info
 shoot 7-greyed-menu
 click_at $(($(echo $info | cut -d' ' -f1) + 30)) $first_item
 sleep 0.5
