@@ -34,7 +34,7 @@ gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
         cairo_set_source_surface(cr, image, 0, 0);
         cairo_paint(cr);
         cairo_surface_destroy(image);
-    } else {
+    } else if (view->erases) {
         SetSourceColour(cr, view->background);
         cairo_paint(cr);
     }
@@ -179,7 +179,8 @@ MainWindowView* CreateMainWindowView(Window& window) {
     auto* view = new MainWindowView;
     view->window = &window;
     const WNDCLASSEXA& record = window.windowClass->record;
-    if (record.hbrBackground) {
+    if (record.hbrBackground && !record.hbrBackground->hollow) {
+        view->erases = true;
         view->background = record.hbrBackground->color;
     }
 

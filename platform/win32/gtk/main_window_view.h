@@ -25,7 +25,10 @@ struct MainWindowView {
     GtkWidget* area = nullptr;
     GdkCursor* cursor = nullptr;
     std::vector<std::unique_ptr<MenuBinding>> menuItems;
-    uint32_t background = 0; // 0xRRGGBB, shown until the first frame
+    // The class brush's colour (0xRRGGBB) shows until the first frame; no
+    // brush or a hollow one leaves GTK's own background.
+    bool erases = false;
+    uint32_t background = 0;
     bool presentPending = false;
     gint64 nextFrameSlot = 0; // microseconds, monotonic clock
     int lastX = 0;
