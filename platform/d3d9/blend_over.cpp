@@ -1,6 +1,8 @@
-// The blend the game uses for every pixel, sixteen pixels at a time. Written
+// The blend the game uses for every pixel, eight pixels at a time. Written
 // with the compiler's vector types, so one source serves every instruction
-// set; the wider variant is chosen at run time where the processor has it.
+// set; the AVX2 variant is chosen at run time where the processor has it.
+// Eight pixels fill one AVX2 register: wider vectors than the processor's
+// make the compiler shuttle them through memory.
 #include "platform/d3d9/pixel_math.h"
 
 #include <algorithm>
@@ -10,10 +12,10 @@ namespace d3d9_internal {
 
 namespace {
 
-typedef uint32_t Pixels __attribute__((vector_size(64)));
-typedef uint16_t Channels __attribute__((vector_size(64)));
+typedef uint32_t Pixels __attribute__((vector_size(32)));
+typedef uint16_t Channels __attribute__((vector_size(32)));
 
-const int pixelsPerBlock = 16;
+const int pixelsPerBlock = 8;
 const uint64_t alphaBits = 0xFF000000FF000000ull;
 
 // (s * a + d * (255 - a) + 127) / 255 per channel. Two channels of every
@@ -88,7 +90,7 @@ __attribute__((always_inline)) inline void blendRow(uint32_t* target, const uint
 
 } // namespace
 
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default"))) void
+__attribute__((target_clones("avx2", "default"))) void
 blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count) {
     blendRow(target, source, count, blendBlockAt);
 }
@@ -97,7 +99,7 @@ blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count) {
 // transparent texels beside the translucent ones it is for: they come out as
 // copied or untouched. Only long opaque and transparent runs are worth
 // treating apart.
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default"))) void
+__attribute__((target_clones("avx2", "default"))) void
 blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_t* runs,
                          int count) {
     int i = 0;
