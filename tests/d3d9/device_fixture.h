@@ -2,6 +2,8 @@
 // and to read the back buffer. Every test ends with no object left alive.
 #pragma once
 
+#include "tests/support/live_objects.h"
+
 #include "platform/d3d9.h"
 #include "platform/d3d9_testing.h"
 #include "tests/support/headless_window.h"
@@ -39,11 +41,7 @@ protected:
             d3d->Release();
         }
         d3d9_testing::resetFaults();
-        const d3d9_testing::LiveObjects live = d3d9_testing::liveObjects();
-        EXPECT_EQ(live.direct3d, 0);
-        EXPECT_EQ(live.devices, 0);
-        EXPECT_EQ(live.textures, 0);
-        EXPECT_EQ(live.vertexBuffers, 0);
+        ExpectNoLiveDeviceObjects();
     }
 
     // The blending the game sets once at start-up.

@@ -3,6 +3,8 @@
 // widths, a board initialised there, and clicks aimed at holes.
 #pragma once
 
+#include "tests/support/live_objects.h"
+
 #include "game/Board.h"
 #include "platform/d3d9_testing.h"
 #include "platform/surface.h"
@@ -121,10 +123,7 @@ protected:
         d3d9_testing::resetFaults();
         std::filesystem::current_path(previous);
         std::filesystem::remove_all(root);
-        const d3d9_testing::LiveObjects live = d3d9_testing::liveObjects();
-        EXPECT_EQ(live.textures, 0);
-        EXPECT_EQ(live.vertexBuffers, 0);
-        EXPECT_EQ(live.devices, 0);
+        ExpectNoLiveDeviceObjects();
     }
 
     // Tests that want to call Init themselves say no.

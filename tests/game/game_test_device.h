@@ -2,6 +2,8 @@
 // the device's draw log which sprite drew and which digit it showed.
 #pragma once
 
+#include "tests/support/live_objects.h"
+
 #include "platform/d3d9_testing.h"
 #include "platform/surface.h"
 #include "render/BlinkSprite.h"
@@ -34,10 +36,7 @@ protected:
 
     void TearDown() override {
         g_graphics.Destroy();
-        const d3d9_testing::LiveObjects live = d3d9_testing::liveObjects();
-        EXPECT_EQ(live.textures, 0);
-        EXPECT_EQ(live.vertexBuffers, 0);
-        EXPECT_EQ(live.devices, 0);
+        ExpectNoLiveDeviceObjects();
     }
 
     void StartRecording() { d3d9_testing::startRecording(g_graphics.GetDevice()); }

@@ -3,6 +3,8 @@
 // images written on demand, and a look into a sprite's vertices.
 #pragma once
 
+#include "tests/support/live_objects.h"
+
 #include "platform/d3d9_testing.h"
 #include "platform/surface.h"
 #include "render/Graphics.h"
@@ -82,11 +84,7 @@ protected:
     void TearDown() override {
         g_graphics.Destroy();
         d3d9_testing::resetFaults();
-        const d3d9_testing::LiveObjects live = d3d9_testing::liveObjects();
-        EXPECT_EQ(live.direct3d, 0);
-        EXPECT_EQ(live.devices, 0);
-        EXPECT_EQ(live.textures, 0);
-        EXPECT_EQ(live.vertexBuffers, 0);
+        ExpectNoLiveDeviceObjects();
     }
 
     IDirect3DDevice9* Device() { return g_graphics.GetDevice(); }
