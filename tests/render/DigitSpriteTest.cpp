@@ -77,6 +77,20 @@ TEST_F(DigitSpriteTest, MissingDigitImageDrawsWithoutTexture) {
     digit.Release();
 }
 
+TEST_F(DigitSpriteTest, DigitImagesKeepTheirMagenta) {
+    AddDigits(3);
+    folder.AddImage("3.png", 2, 2, 0xFFFF00FF);
+    DigitSprite digit;
+    digit.Load(0, 0, 0);
+    d3d9_testing::startRecording(Device());
+    digit.DrawDigit(3);
+    const auto* image = static_cast<IDirect3DTexture9*>(Draws().back().texture);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->Texels()[0], 0xFFFF00FFu); // no colour key: magenta stays opaque
+    digit.Release();
+    Device()->SetTexture(0, nullptr);
+}
+
 TEST_F(DigitSpriteTest, QuadsOwnImageIsNeverBound) {
     AddDigits();
     // An image that happens to be called "empty" in the working folder.

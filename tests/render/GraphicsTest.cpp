@@ -102,4 +102,27 @@ TEST_F(GraphicsTest, DeviceLivesFromCreateToDestroy) {
     EXPECT_EQ(graphics.Present(), E_FAIL);
 }
 
+TEST_F(GraphicsTest, DestroyUnbindsTheLastTextureAndStreamBeforeLettingGo) {
+    ScratchFolder folder;
+    folder.AddImage("last.png", 2);
+    ASSERT_EQ(g_graphics.Create(window), S_OK);
+    IDirect3DDevice9* device = g_graphics.GetDevice();
+    // The last sprite drawn is released while the device still holds its
+    // texture and buffer, as at shutdown.
+    Sprite last;
+    ASSERT_EQ(last.Load("Grafik//last.png", 0, 0, 4, 4), S_OK);
+    last.Draw(0);
+    last.Release();
+    ASSERT_EQ(d3d9_testing::liveObjects().textures, 1);
+
+    // Another holder keeps the device alive past Destroy, so only the
+    // unbinding can have given the two objects back.
+    device->AddRef();
+    EXPECT_EQ(g_graphics.Destroy(), S_OK);
+    EXPECT_EQ(d3d9_testing::liveObjects().devices, 1);
+    EXPECT_EQ(d3d9_testing::liveObjects().textures, 0);
+    EXPECT_EQ(d3d9_testing::liveObjects().vertexBuffers, 0);
+    EXPECT_EQ(device->Release(), 0u);
+}
+
 } // namespace

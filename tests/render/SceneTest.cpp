@@ -37,13 +37,14 @@ TEST_F(SceneTest, SpritesBlendInDrawingOrder) {
     folder.AddImage("clear.png", 3, 3, 0x0000FF00);
     folder.AddImage("half.png", 3, 3, 0x80FFFFFF);
     folder.AddImage("highlight.png", 3, 3, 0xFFFFD000);
+    folder.AddImage("magenta.png", 3, 3, 0xFFFF00FF);
     // Four quarters, to see the whole image stretched over the quad.
     ASSERT_TRUE(WritePng(folder.ImagePath("quarters.png"), 2, 2,
                          {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF}));
     for (int d = 0; d < 10; ++d)
         folder.AddImage(std::to_string(d) + ".png", 2, 2, 0xFF000000 | (0x1A1A1A * (d + 1)));
 
-    Sprite background, red, clear, half, quarters;
+    Sprite background, red, clear, half, quarters, magenta;
     BlinkSprite hiddenPrompt, highlight;
     DigitSprite tens, units;
     background.Load("Grafik\\back.png", 0, 0, 160, 120);
@@ -51,6 +52,7 @@ TEST_F(SceneTest, SpritesBlendInDrawingOrder) {
     clear.Load("Grafik//clear.png", 50, 10, 30, 30);
     half.Load("Grafik//half.png", 50, 50, 30, 30);
     quarters.Load("Grafik//quarters.png", 100, 10, 40, 40);
+    magenta.Load("Grafik//magenta.png", 10, 50, 30, 30);
     hiddenPrompt.Load("Grafik//red.png", 0, 90, 160, 30);
     hiddenPrompt.SetBlinking(true);
     hiddenPrompt.Blink(0.75f);
@@ -61,7 +63,7 @@ TEST_F(SceneTest, SpritesBlendInDrawingOrder) {
 
     g_graphics.Clear(0xFF000000);
     g_graphics.BeginScene();
-    for (Sprite* sprite : {&background, &red, &clear, &half, &quarters})
+    for (Sprite* sprite : {&background, &red, &clear, &half, &quarters, &magenta})
         sprite->Draw(0);
     hiddenPrompt.Draw();
     highlight.Sprite::Draw(0);
@@ -78,6 +80,7 @@ TEST_F(SceneTest, SpritesBlendInDrawingOrder) {
     EXPECT_EQ(Pixel(39, 39), 0xD02020u);       // last pixel inside the quad
     EXPECT_EQ(Pixel(40, 40), 0x203080u);       // first pixel outside it
     EXPECT_EQ(Pixel(65, 25), 0x203080u);       // alpha 0 leaves the target
+    EXPECT_EQ(Pixel(25, 65), 0xFF00FFu);       // no colour key: magenta is opaque
     ExpectColourNear(Pixel(65, 65), 0x9097BF); // half alpha blends
     EXPECT_EQ(Pixel(105, 15), 0xFF0000u);      // quarters, top left
     EXPECT_EQ(Pixel(135, 15), 0x00FF00u);      // top right
@@ -89,7 +92,7 @@ TEST_F(SceneTest, SpritesBlendInDrawingOrder) {
     EXPECT_EQ(Pixel(140, 85), 0x4E4E4Eu);
     EXPECT_EQ(Pixel(145, 85), 0x203080u);
 
-    for (Sprite* sprite : {&background, &red, &clear, &half, &quarters})
+    for (Sprite* sprite : {&background, &red, &clear, &half, &quarters, &magenta})
         sprite->Release();
     hiddenPrompt.Release();
     highlight.ReleaseHighlight();
