@@ -47,8 +47,8 @@ HRESULT Board::Render(float dt) {
     if (!vertexBuffer) {
         UploadGeometry();
     }
-    if (vertexBuffer) {
-        IDirect3DDevice9* device = g_graphics.GetDevice();
+    IDirect3DDevice9* device = g_graphics.GetDevice();
+    if (vertexBuffer && device) {
         device->SetStreamSource(0, vertexBuffer, 0, sizeof(Vertex));
         for (const Hole& hole : holes) {
             IDirect3DTexture9* image = pegTexture;

@@ -58,9 +58,12 @@ HRESULT Board::Init() {
 // Makes the shared vertex buffer and writes the cells into it. A buffer that
 // cannot be made or filled is not kept, so that drawing can try again later.
 HRESULT Board::UploadGeometry() {
+    IDirect3DDevice9* device = g_graphics.GetDevice();
+    if (!device) {
+        return E_FAIL;
+    }
     IDirect3DVertexBuffer9* buffer = nullptr;
-    g_graphics.GetDevice()->CreateVertexBuffer(GEOMETRY_BYTES, 0, VERTEX_FORMAT, D3DPOOL_DEFAULT,
-                                               &buffer, nullptr);
+    device->CreateVertexBuffer(GEOMETRY_BYTES, 0, VERTEX_FORMAT, D3DPOOL_DEFAULT, &buffer, nullptr);
     if (!buffer) {
         return E_FAIL;
     }

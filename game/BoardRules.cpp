@@ -2,22 +2,29 @@
 // and whether any jump is left.
 #include "game/Board.h"
 
+#include <limits>
+
 namespace {
 
 const float JUMP_DISTANCE = 2 * CELL_PITCH;
 
 // Points for a jump, by the pegs left after it; the first row that fits pays.
+// The top prize is for exactly one peg left; a smaller count pays as "two or fewer".
 struct JumpReward {
+    int fewestPegsLeft;
     int mostPegsLeft;
     int points;
     const char* label;
     float labelDx;
     float labelDy;
 };
+const int ANY_PEGS_LEFT = std::numeric_limits<int>::min();
 const JumpReward JUMP_REWARDS[] = {
-    {1, 2950, "Grafik//3000p.png", 0.0f, 0.0f},  {2, 950, "Grafik//1000p.png", 0.0f, 0.0f},
-    {5, 200, "Grafik//250p.png", 0.0f, 0.0f},    {15, 100, "Grafik//150p.png", 0.0f, 0.0f},
-    {31, 50, "Grafik//50p.png", -20.0f, -10.0f},
+    {1, 1, 2950, "Grafik//3000p.png", 0.0f, 0.0f},
+    {ANY_PEGS_LEFT, 2, 950, "Grafik//1000p.png", 0.0f, 0.0f},
+    {ANY_PEGS_LEFT, 5, 200, "Grafik//250p.png", 0.0f, 0.0f},
+    {ANY_PEGS_LEFT, 15, 100, "Grafik//150p.png", 0.0f, 0.0f},
+    {ANY_PEGS_LEFT, 31, 50, "Grafik//50p.png", -20.0f, -10.0f},
 };
 const float JUMP_LABEL_RISE = 1.5f;
 
@@ -119,7 +126,7 @@ HRESULT Board::ScoreJump(int middle) {
     --pegsLeft;
     const Hole& landing = holes[selectedHole];
     for (const JumpReward& reward : JUMP_REWARDS) {
-        if (pegsLeft <= reward.mostPegsLeft) {
+        if (pegsLeft >= reward.fewestPegsLeft && pegsLeft <= reward.mostPegsLeft) {
             score += reward.points;
             popups.Spawn(reward.label, landing.x + reward.labelDx, landing.y + reward.labelDy,
                          JUMP_LABEL_RISE);

@@ -1,7 +1,6 @@
 #include "game/HotButton.h"
 
 #include "game/Hole.h"
-#include "render/Graphics.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -91,14 +90,11 @@ HRESULT HotButton::Update(float dt) {
     return S_OK;
 }
 
+// Drawn whether or not its image loaded, as long as a run shows it.
 HRESULT HotButton::Draw(float) {
-    if (!active || !IsVisible()) {
-        return S_OK;
+    if (active && IsVisible()) {
+        DrawQuad(GetTexture());
     }
-    IDirect3DDevice9* device = g_graphics.GetDevice();
-    device->SetStreamSource(0, GetVertexBuffer(), 0, sizeof(Vertex));
-    device->SetTexture(0, GetTexture());
-    device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2);
     return S_OK;
 }
 

@@ -88,6 +88,20 @@ TEST_F(BoardBeforeInitTest, RenderDrawsNothingUnlessInitialised) {
     EXPECT_EQ(board.Release(), S_OK);
 }
 
+TEST_F(BoardBeforeInitTest, MagentaIsSeeThroughInTheHoleImagesOnly) {
+    for (const char* name : {"loch.png", "spielstein.png", "spielsteinaktiv.png"})
+        ASSERT_TRUE(WriteSolidPng((root / "Grafik" / name).string(), 2, 2, 0xFFFF00FF));
+    ASSERT_EQ(board.Init(), S_OK);
+    ASSERT_NE(board.holeTexture, nullptr);
+    ASSERT_NE(board.pegTexture, nullptr);
+    ASSERT_NE(board.activePegTexture, nullptr);
+    EXPECT_EQ(board.holeTexture->Texels()[0] >> 24, 0u);
+    EXPECT_EQ(board.pegTexture->Texels()[0], 0xFFFF00FFu);
+    EXPECT_EQ(board.activePegTexture->Texels()[0] >> 24, 0u);
+    ASSERT_NE(board.vertexBuffer, nullptr);
+    EXPECT_EQ(board.vertexBuffer->FVF(), (DWORD)(D3DFVF_XYZRHW | D3DFVF_TEX1));
+}
+
 TEST_F(BoardBeforeInitTest, MissingImagesLeaveTheBoardPlayable) {
     std::filesystem::remove_all(root / "Grafik");
     ASSERT_EQ(board.Init(), S_OK);
@@ -124,6 +138,20 @@ TEST_F(BoardBeforeInitTest, ABoardWithoutItsVertexBufferStaysPlayableAndDrawsWhe
     EXPECT_EQ(board.vertexBuffer, nullptr);
     ExpectHoleDraws(RenderFrame(board), board);
     EXPECT_EQ(std::memcmp(board.vertexBuffer->Bytes(), board.vertices, 198 * sizeof(Vertex)), 0);
+}
+
+TEST(BoardWithoutDevice, PlaysAndDrawsNothingWithoutCrashing) {
+    ASSERT_EQ(g_graphics.GetDevice(), nullptr);
+    Board board;
+    ASSERT_EQ(board.Init(), S_OK);
+    EXPECT_EQ(board.vertexBuffer, nullptr);
+    PlayJump(board, 4, 16);
+    EXPECT_EQ(board.GetScore(), 50);
+    StartHotRun(board.hotButton, 10);
+    board.Update(0.1f);
+    EXPECT_EQ(board.Render(0.0f), S_OK);
+    EXPECT_EQ(board.vertexBuffer, nullptr);
+    EXPECT_EQ(board.Release(), S_OK);
 }
 
 // A frame of a game in play with the real artwork, written as a PNG to look at.

@@ -80,6 +80,57 @@ TEST_F(BoardDeviceTest, FirstMoveJumpsIntoTheCentre) {
     EXPECT_EQ(board.CheckGameOver(), 0);
 }
 
+TEST_F(BoardDeviceTest, JumpPointsFollowThePegsLeftAfterTheJump) {
+    const struct {
+        int pegsLeftBefore;
+        int points;
+        int labelWidth; // 0: no label
+    } rows[] = {{2, 2950, 3000},
+                {3, 950, 1000},
+                {4, 200, 250},
+                {6, 200, 250},
+                {7, 100, 150},
+                {16, 100, 150},
+                {17, 50, 50},
+                {32, 50, 50},
+                // Never reached in play: below one peg is no top prize, above
+                // 31 pays nothing.
+                {1, 950, 1000},
+                {0, 950, 1000},
+                {33, 0, 0}};
+    for (const auto& row : rows) {
+        board.Reset();
+        board.selectedHole = 16;
+        board.chainActive = 1;
+        board.pegsLeft = row.pegsLeftBefore;
+        board.ScoreJump(9);
+        EXPECT_EQ(board.GetPegsLeft(), row.pegsLeftBefore - 1);
+        EXPECT_EQ(board.GetScore(), row.points) << row.pegsLeftBefore << " pegs before";
+        EXPECT_EQ(VisibleLabels(board), row.labelWidth ? 1 : 0) << row.pegsLeftBefore;
+        if (row.labelWidth) {
+            float x = row.labelWidth == 50 ? 214.0f : 234.0f;
+            float y = row.labelWidth == 50 ? 242.0f : 252.0f;
+            EXPECT_NE(LabelAt(board, x, y, row.labelWidth), nullptr) << row.pegsLeftBefore;
+        }
+    }
+}
+
+TEST_F(BoardDeviceTest, ANewGameForgetsTheSelectionAndTheLabels) {
+    PlayJump(board, 28, 16);
+    ClickHole(board, 4); // selected, two cells above the centre
+    ASSERT_GT(VisibleLabels(board), 0);
+    board.Reset();
+    EXPECT_EQ(VisibleLabels(board), 0);
+    ClickHole(board, 16);
+    EXPECT_EQ(board.holes[16].empty, 1);
+    EXPECT_EQ(board.holes[4].empty, 0);
+    EXPECT_EQ(board.holes[4].selected, 0);
+    EXPECT_EQ(board.GetMoves(), 0);
+    ClickHole(board, 4);
+    ClickHole(board, 16);
+    EXPECT_EQ(board.GetMoves(), 1);
+}
+
 TEST_F(BoardDeviceTest, ClicksThatAreNoJumpChangeNothing) {
     PlacePegs(board, {4, 9, 17, 10, 25, 30});
     board.holes[30].hot = 1;
