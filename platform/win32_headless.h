@@ -22,7 +22,7 @@
 //   action and turns it into messages. So each pass of the frame loop plays
 //   exactly one action, and the frames drawn between two actions are one pass
 //   of the loop each.
-// * Window actions (Click, ChooseMenu, PressCloseBox) go to the main window,
+// * Window actions (Click, DoubleClick, ChooseMenu, PressCloseBox) go to the main window,
 //   the most recently created top-level window that still exists. One that the
 //   user could not do (window hidden or disabled, point outside the client
 //   area, menu item greyed or missing) delivers nothing and is listed in
@@ -87,6 +87,10 @@ void SetTimeStep(DWORD milliseconds);
 // Left button pressed at client coordinates of the main window: WM_LBUTTONDOWN
 // with MK_LBUTTON and the point packed x low word, y high word.
 void Click(int x, int y);
+// A quick double click: two such presses that reach the queue together, as
+// when both fall within one frame (the class asks for no double-click
+// message, so each is a WM_LBUTTONDOWN).
+void DoubleClick(int x, int y);
 // A menu item chosen on the main window's menu bar: WM_COMMAND with the id in
 // the low word (0 in the high word, lParam 0). Refused when the item is greyed.
 void ChooseMenu(UINT commandId);

@@ -3,9 +3,14 @@
 using namespace win32;
 
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    // An owner that is no window (one already destroyed) fails the box, as it
+    // fails a dialog: nothing pops up after the window has gone.
+    if (owner && !LiveWindow(owner)) {
+        return 0;
+    }
     ModalContext modal;
     modal.kind = ModalContext::Kind::Box;
-    modal.owner = LiveWindow(owner) ? owner : nullptr;
+    modal.owner = owner;
     modal.text = text ? text : "";
     // A box without a caption is titled as the German system titles it.
     modal.caption = caption ? caption : "Fehler";

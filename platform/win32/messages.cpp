@@ -14,16 +14,38 @@ bool Matches(const MSG& msg, HWND hwnd, UINT filterMin, UINT filterMax) {
            (msg.message >= filterMin && msg.message <= filterMax);
 }
 
+void Queue(Window& window, UINT message, WPARAM wParam, LPARAM lParam, bool input) {
+    PostedMessage waiting;
+    waiting.msg.hwnd = &window;
+    waiting.msg.message = message;
+    waiting.msg.wParam = wParam;
+    waiting.msg.lParam = lParam;
+    waiting.input = input;
+    state().posted.push_back(waiting);
+}
+
+void DropInputForDisabledWindows() {
+    auto& posted = state().posted;
+    posted.erase(std::remove_if(posted.begin(), posted.end(),
+                                [](const PostedMessage& waiting) {
+                                    const Window* window = LiveWindow(waiting.msg.hwnd);
+                                    return waiting.input && window && !window->enabled;
+                                }),
+                 posted.end());
+}
+
 // Hands out what is waiting in the queue's own order: posted messages, then
 // WM_QUIT (only when asked for), then a paint.
 bool TakeMessage(MSG* out, HWND hwnd, UINT filterMin, UINT filterMax, bool remove,
                  bool includeQuit) {
     State& s = state();
-    const auto posted = std::find_if(s.posted.begin(), s.posted.end(), [&](const MSG& msg) {
-        return Matches(msg, hwnd, filterMin, filterMax);
-    });
+    DropInputForDisabledWindows();
+    const auto posted =
+        std::find_if(s.posted.begin(), s.posted.end(), [&](const PostedMessage& waiting) {
+            return Matches(waiting.msg, hwnd, filterMin, filterMax);
+        });
     if (posted != s.posted.end()) {
-        *out = *posted;
+        *out = posted->msg;
         if (remove) {
             s.posted.erase(posted);
         }
@@ -77,12 +99,11 @@ LRESULT SendTo(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Post(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MSG msg = {};
-    msg.hwnd = &window;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    state().posted.push_back(msg);
+    Queue(window, message, wParam, lParam, false);
+}
+
+void PostInput(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Queue(window, message, wParam, lParam, true);
 }
 
 void Invalidate(Window& window) {

@@ -9,6 +9,11 @@ namespace win32 {
 // Calls the window's procedure (a dialog's: its dialog procedure) at once.
 LRESULT SendTo(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
 void Post(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
+// Posts what the user did (a click, a menu choice, a close box, a dialog's
+// button). The window gets it only if it is enabled when the message is taken
+// from the queue: input that was already waiting when a box or dialog
+// disabled its owner is dropped, as the system drops it.
+void PostInput(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
 // Marks a window as needing a WM_PAINT, which the queue hands out when
 // nothing is posted.
 void Invalidate(Window& window);

@@ -94,6 +94,13 @@ struct Window : HWND__ {
     void* widget = nullptr; // the backend's own object for it
 };
 
+// A message waiting in the queue; `input` marks what the user did to the
+// window, which a disabled window never gets.
+struct PostedMessage {
+    MSG msg = {};
+    bool input = false;
+};
+
 struct State {
     std::vector<std::unique_ptr<WindowClass>> classes;
     // Every window ever made; destroyed ones stay (marked) so that stale
@@ -101,7 +108,7 @@ struct State {
     std::vector<std::unique_ptr<Window>> windows;
     std::vector<std::unique_ptr<HMENU__>> menus;
     std::vector<std::unique_ptr<HICON__>> icons;
-    std::deque<MSG> posted;
+    std::deque<PostedMessage> posted;
     bool quitPosted = false;
     int quitCode = 0;
     int modalDepth = 0;

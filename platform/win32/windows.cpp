@@ -29,9 +29,10 @@ void AttachMenu(HMENU menu, Window* window) {
 
 void DropPostedMessages(HWND hwnd) {
     auto& posted = state().posted;
-    posted.erase(std::remove_if(posted.begin(), posted.end(),
-                                [hwnd](const MSG& msg) { return msg.hwnd == hwnd; }),
-                 posted.end());
+    posted.erase(
+        std::remove_if(posted.begin(), posted.end(),
+                       [hwnd](const PostedMessage& waiting) { return waiting.msg.hwnd == hwnd; }),
+        posted.end());
 }
 
 } // namespace

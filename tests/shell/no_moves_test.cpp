@@ -69,6 +69,29 @@ TEST_F(NoMovesTest, ScoreEqualToTheModesFifthPlaceBringsTheBoxOnly) {
     EXPECT_TRUE(headless::Dialogs().empty());
 }
 
+// A quick double click on the last jump's hole: the second press was already queued when the
+// report's box disabled the window, so it is lost instead of reporting the game a second time.
+TEST_F(NoMovesTest, DoubleClickOnTheLastJumpIsReportedOnce) {
+    for (size_t i = 0; i + 1 < kWinningGame.size(); ++i) {
+        Jump(kWinningGame[i].first, kWinningGame[i].second);
+    }
+    ClickHole(kWinningGame.back().first);
+    std::pair<int, int> target = HoleCentre(kWinningGame.back().second);
+    headless::DoubleClick(target.first, target.second);
+    headless::AnswerBox(IDOK);
+    headless::PressEnter();
+    headless::PressEnter();
+    headless::Idle(3);
+    WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+
+    ASSERT_EQ(g_game.GetPegsLeft(), 1);
+    EXPECT_EQ(headless::Boxes().size(), 1u);
+    EXPECT_EQ(headless::Dialogs().size(), 2u);
+    HighscoreTable action = ReadTable(kActionFile);
+    EXPECT_EQ(Scores(action), std::vector<int>({0, 0, 0, 0, g_game.GetScore()}));
+    EXPECT_EQ(gameOverShown, 1);
+}
+
 TEST_F(NoMovesTest, NewGameAfterTheEndIsReportedAgain) {
     PlayWinningGame();
     headless::AnswerBox(IDOK);

@@ -82,5 +82,20 @@ TEST_F(TimeOutTest, ReportIsMadeOnceAndAgainstTheActionTable) {
     EXPECT_EQ(gameOverShown, 1);
 }
 
+// The close box in the very pass in which the clock runs out: the window is gone before the
+// loop's update finds the end, so no box or dialog pops up after it; the tables are saved.
+TEST_F(TimeOutTest, ClockRunningOutAsTheWindowClosesBringsNoReport) {
+    Jump(4, 16);
+    headless::AdvanceTime(31000);
+    headless::PressCloseBox();
+    WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+
+    EXPECT_TRUE(g_game.IsGameOver());
+    EXPECT_TRUE(headless::Boxes().empty());
+    EXPECT_TRUE(headless::Dialogs().empty());
+    EXPECT_EQ(Scores(ReadTable(kActionFile)), std::vector<int>({0, 0, 0, 0, 0}));
+    EXPECT_TRUE(fs::exists(kNormalFile));
+}
+
 } // namespace
 } // namespace shell_test

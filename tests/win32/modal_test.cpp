@@ -1,6 +1,9 @@
+#include "platform/win32/messages.h"
 #include "tests/win32/message_log.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace win32_test;
 
@@ -199,4 +202,38 @@ TEST(Win32Modal, BoxOverDialogTakesItsOwnAnswer) {
     EXPECT_NE(win32_headless::Boxes().at(0).owner, hwnd) << "owned by the dialog";
     ASSERT_EQ(record.views.size(), 3u);
     EXPECT_EQ(record.views[1].Text(1002), "1. Player  mit 4 Punkten");
+}
+
+// A double click whose first press opens a box: the second press, queued before the box
+// disabled the window, never reaches it; a move still does. A box for a window that is
+// gone fails instead of showing.
+TEST(Win32Modal, InputWaitingForADisabledOwnerIsDroppedAndAGoneOwnerFailsTheBox) {
+    HWND hwnd = MakeMainWindow();
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    int boxResult = -1;
+    OnMessage() = [&](HWND window, UINT message, WPARAM, LPARAM) {
+        if (message == WM_LBUTTONDOWN) {
+            win32::Post(*static_cast<win32::Window*>(window), WM_MOVE, 0, MAKELPARAM(3, 4));
+            boxResult = MessageBoxA(window, "Game Over", "Game Over", MB_OK);
+        }
+    };
+    win32_headless::DoubleClick(5, 6);
+    win32_headless::AnswerBox(IDOK);
+    Log().clear();
+    MSG msg = {};
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&msg);
+    }
+    EXPECT_EQ(boxResult, IDOK);
+    ASSERT_EQ(win32_headless::Boxes().size(), 1u);
+    std::vector<UINT> messages = Messages();
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), (UINT)WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), (UINT)WM_MOVE), 1);
+    EXPECT_TRUE(win32_headless::IsWindowEnabled(hwnd));
+
+    OnMessage() = nullptr;
+    DestroyWindow(hwnd);
+    EXPECT_EQ(MessageBoxA(hwnd, "Die Zeit ist abgelaufen!", "GameOver", MB_OK), 0);
+    EXPECT_EQ(win32_headless::Boxes().size(), 1u);
 }

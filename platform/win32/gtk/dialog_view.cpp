@@ -15,7 +15,7 @@ namespace {
 // A dialog under a box of its own takes no commands, as it is disabled.
 void PostCommand(Window& dialog, int id, Window* control) {
     if (dialog.enabled) {
-        Post(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control);
+        PostInput(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control);
     }
 }
 

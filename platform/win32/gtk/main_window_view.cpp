@@ -53,7 +53,7 @@ gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
     if (event->type == GDK_BUTTON_PRESS && event->button == 1 && view->window->enabled) {
         const int x = (int)event->x;
         const int y = (int)event->y;
-        Post(*view->window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        PostInput(*view->window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     }
     return TRUE;
 }
@@ -61,7 +61,7 @@ gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
 gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer data) {
     auto* view = static_cast<MainWindowView*>(data);
     if (view->window->enabled) {
-        Post(*view->window, WM_CLOSE, 0, 0);
+        PostInput(*view->window, WM_CLOSE, 0, 0);
     }
     return TRUE;
 }
@@ -102,7 +102,7 @@ void OnMenuActivate(GtkMenuItem*, gpointer data) {
     ShowTick(*binding);
     Window* window = binding->view->window;
     if (!binding->item->grayed && window->enabled) {
-        Post(*window, WM_COMMAND, MAKEWPARAM(binding->item->id, 0), 0);
+        PostInput(*window, WM_COMMAND, MAKEWPARAM(binding->item->id, 0), 0);
     }
 }
 

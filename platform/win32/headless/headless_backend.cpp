@@ -182,13 +182,18 @@ void HeadlessBackend::PlayWindowAction(const Action& action) {
     }
     switch (action.kind) {
     case Action::Kind::Click:
+    case Action::Kind::DoubleClick: {
         if (action.first < 0 || action.second < 0 || action.first >= main->surface.clientWidth ||
             action.second >= main->surface.clientHeight) {
             refused.push_back(what + ": outside the client area");
             return;
         }
-        Post(*main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(action.first, action.second));
+        const int presses = action.kind == Action::Kind::DoubleClick ? 2 : 1;
+        for (int press = 0; press < presses; ++press) {
+            PostInput(*main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(action.first, action.second));
+        }
         return;
+    }
     case Action::Kind::ChooseMenu: {
         const win32::MenuItem* item = FindMenuItem(main->menu, (UINT)action.first);
         if (!item) {
@@ -196,12 +201,12 @@ void HeadlessBackend::PlayWindowAction(const Action& action) {
         } else if (item->grayed) {
             refused.push_back(what + ": greyed");
         } else {
-            Post(*main, WM_COMMAND, MAKEWPARAM(action.first, 0), 0);
+            PostInput(*main, WM_COMMAND, MAKEWPARAM(action.first, 0), 0);
         }
         return;
     }
     default:
-        Post(*main, WM_CLOSE, 0, 0);
+        PostInput(*main, WM_CLOSE, 0, 0);
         return;
     }
 }
@@ -210,7 +215,7 @@ void HeadlessBackend::FinishScript() {
     Window* main = LiveWindow(MainWindow());
     if (main && !closeSent) {
         closeSent = true;
-        Post(*main, WM_CLOSE, 0, 0);
+        PostInput(*main, WM_CLOSE, 0, 0);
         return;
     }
     if (++pollsAfterClose >= kPollsBeforeQuit) {
@@ -250,7 +255,7 @@ void HeadlessBackend::WaitModal(ModalContext& modal) {
         modal.done = true;
     } else if (!open->cancelledUnscripted) {
         open->cancelledUnscripted = true;
-        Post(*modal.dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostInput(*modal.dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         open->viewOwed = true;
     } else {
         modal.dialog->ended = true;
@@ -286,7 +291,7 @@ void HeadlessBackend::PlayDialogAction(const Action& action, OpenDialog& open) {
             return;
         }
         FocusControl(*control);
-        Post(dialog, WM_COMMAND, MAKEWPARAM(control->controlId, BN_CLICKED), (LPARAM)control);
+        PostInput(dialog, WM_COMMAND, MAKEWPARAM(control->controlId, BN_CLICKED), (LPARAM)control);
         return;
     case Action::Kind::PressEnter: {
         Window* button = dialog.focus && IsPushButton(*dialog.focus) ? dialog.focus : nullptr;
@@ -296,11 +301,11 @@ void HeadlessBackend::PlayDialogAction(const Action& action, OpenDialog& open) {
             }
         }
         const int id = button ? button->controlId : IDOK;
-        Post(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
+        PostInput(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
         return;
     }
     default:
-        Post(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        PostInput(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return;
     }
 }

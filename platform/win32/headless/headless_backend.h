@@ -12,6 +12,7 @@ namespace win32_headless {
 struct Action {
     enum class Kind {
         Click,
+        DoubleClick,
         ChooseMenu,
         CloseBox,
         Idle,

@@ -33,6 +33,8 @@ std::string Describe(const Action& action) {
     switch (action.kind) {
     case Action::Kind::Click:
         return "click (" + first + ", " + std::to_string(action.second) + ")";
+    case Action::Kind::DoubleClick:
+        return "double click (" + first + ", " + std::to_string(action.second) + ")";
     case Action::Kind::ChooseMenu:
         return "menu " + first;
     case Action::Kind::CloseBox:
@@ -82,6 +84,9 @@ void SetTimeStep(DWORD milliseconds) {
 
 void Click(int x, int y) {
     Queue(Action::Kind::Click, x, y);
+}
+void DoubleClick(int x, int y) {
+    Queue(Action::Kind::DoubleClick, x, y);
 }
 void ChooseMenu(UINT commandId) {
     Queue(Action::Kind::ChooseMenu, commandId);
