@@ -27,6 +27,10 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$WORK/game.log" ]; then
+        echo "the game said:" >&2
+        tail -n 20 "$WORK/game.log" >&2
+    fi
     if [ -n "${DISPLAY:-}" ]; then
         import -window root "$WORK/failure.png" 2>/dev/null &&
             cp "$WORK/failure.png" "/tmp/$(basename "$0" .sh)-failure.png" &&
@@ -42,6 +46,10 @@ optimised_build() {
         "$BUILD_DIR/CMakeCache.txt" &&
         ! grep -q '^QUORVEL_SANITIZE:BOOL=ON$' "$BUILD_DIR/CMakeCache.txt"
 }
+
+# A Debug or sanitized build starts and draws several times slower, the more so on a busy
+# machine: its waits for the screen are that much longer.
+if optimised_build; then WAIT_SCALE=1; else WAIT_SCALE=4; fi
 
 # A display of our own among :71 to :79, so that parallel runs do not meet: the display is
 # ours once the server's lock file names our server.
@@ -94,7 +102,7 @@ title_pattern() {
 wait_window() {
     local pattern timeout=${2:-10} i id
     pattern=$(title_pattern "$1")
-    for i in $(seq $((timeout * 20))); do
+    for i in $(seq $((timeout * 20 * WAIT_SCALE))); do
         id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
         if [ -n "$id" ]; then
             echo "$id"
@@ -108,7 +116,7 @@ wait_window() {
 window_gone() {
     local pattern timeout=${2:-10} i
     pattern=$(title_pattern "$1")
-    for i in $(seq $((timeout * 20))); do
+    for i in $(seq $((timeout * 20 * WAIT_SCALE))); do
         xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
         sleep 0.05
     done
@@ -207,7 +215,7 @@ board_agrees() {
 wait_board() {
     local expected=$1 timeout=$2 i state="" deadline
     shift 2
-    deadline=$(($(date +%s) + timeout))
+    deadline=$(($(date +%s) + timeout * WAIT_SCALE))
     while :; do
         import -window root "$WORK/board.png"
         state=$(board_state "$WORK/board.png")
