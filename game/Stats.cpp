@@ -34,13 +34,6 @@ template <int N> void DrawNumber(DigitSprite (&digits)[N], int value) {
         digits[i].DrawDigit(text.DigitAt(i));
 }
 
-// One digit sprite has images for 0 to 9 only; a longer chain shows 9.
-int ComboDigit(int combo) {
-    if (combo < 0)
-        return 0;
-    return combo > 9 ? 9 : combo;
-}
-
 } // namespace
 
 HRESULT Stats::Init() {
@@ -72,7 +65,8 @@ HRESULT Stats::Render(float dt, int score, int moves, int pegsLeft, int combo) {
     } else {
         comboHighlight.SetBlinking(false);
     }
-    comboDigit.DrawDigit(ComboDigit(combo));
+    // The digit sprite keeps to its ten images: a chain of ten or more shows 9.
+    comboDigit.DrawDigit(combo);
     timePanel.Draw(dt);
     return S_OK;
 }

@@ -81,6 +81,20 @@ TEST_F(GameTest, InitStartsAtThePromptInActionMode) {
     EXPECT_EQ(game.IsAboutShown(), 1);
 }
 
+TEST_F(GameTest, InitLoadsEveryPictureAtItsPlace) {
+    ExpectPlace(game.background, 0.0f, 0.0f, 599, 599);
+    ExpectPlace(game.boardImage, 35.0f, 55.0f, 448, 448);
+    ExpectPlace(game.gameOverImage, 80.0f, 200.0f, 450, 100);
+    ExpectPlace(game.title, 110.0f, 220.0f, 350, 65);
+    ExpectPlace(game.about, 50.0f, 100.0f, 500, 350);
+    std::initializer_list<Sprite*> pictures = {&game.background, &game.boardImage,
+                                               &game.gameOverImage, &game.title, &game.about};
+    for (Sprite* picture : pictures)
+        EXPECT_NE(picture->GetTexture(), nullptr);
+    EXPECT_EQ(game.board.IsInitialized(), 1);
+    EXPECT_EQ(game.stats.IsLoaded(), 1);
+}
+
 TEST_F(GameTest, ClockAndBoardStandStillWhileThePromptShows) {
     for (int i = 0; i < 2000; i++)
         EXPECT_EQ(game.Update(0.1f), 0);
@@ -176,6 +190,17 @@ TEST_F(GameTest, ResetMidChainStartsANewGameAtThePrompt) {
     game.Render(0.0f);
     EXPECT_EQ(DrawIndexOf(game.about), (int)Draws().size() - 1);
     EXPECT_LT(DrawIndexOf(game.title), DrawIndexOf(game.about));
+}
+
+TEST_F(GameTest, ANewPromptTakesUpItsBlinkingWhereTheLastStopped) {
+    game.Update(0.7f); // second half second: hidden
+    ClickHole(4);
+    game.Update(5.0f); // a running game leaves the prompt alone
+    game.Reset();
+    EXPECT_EQ(game.title.GetTimer(), 0.7f);
+    EXPECT_EQ(game.title.IsVisible(), 0);
+    game.Update(0.4f);
+    EXPECT_EQ(game.title.IsVisible(), 1);
 }
 
 TEST_F(GameTest, AClickUnderTheCreditsOnlyClosesThem) {

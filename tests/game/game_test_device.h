@@ -27,6 +27,14 @@ struct DigitTextures : DigitSprite {
     }
 };
 
+// Where a sprite's quad lies and how large it is.
+inline void ExpectPlace(Sprite& sprite, float x, float y, int width, int height) {
+    EXPECT_EQ(sprite.GetX(), x);
+    EXPECT_EQ(sprite.GetY(), y);
+    EXPECT_EQ(sprite.GetWidth(), width);
+    EXPECT_EQ(sprite.GetHeight(), height);
+}
+
 class GameDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -51,6 +51,22 @@ TEST_F(StatsTest, NewGameShowsItsNumbersAndAFullClock) {
     EXPECT_EQ(Draws().back().stream, stats.timePanel.digits[1].GetVertexBuffer());
 }
 
+TEST_F(StatsTest, RowsStartAtXFiveHundredFromTheTop) {
+    ExpectPlace(stats, 400.0f, 0.0f, 75, 90);
+    ExpectPlace(stats.comboLabel, 400.0f, 80.0f, 75, 30);
+    EXPECT_NE(stats.GetTexture(), nullptr);
+    EXPECT_NE(stats.comboLabel.GetTexture(), nullptr);
+    for (int i = 0; i < 4; i++)
+        ExpectPlace(stats.scoreDigits[i], 500.0f + 15 * i, 55.0f, 30, 30);
+    for (int i = 0; i < 2; i++) {
+        ExpectPlace(stats.movesDigits[i], 500.0f + 15 * i, 30.0f, 30, 30);
+        ExpectPlace(stats.pegsDigits[i], 500.0f + 15 * i, 5.0f, 30, 30);
+    }
+    ExpectPlace(stats.comboDigit, 500.0f, 80.0f, 30, 30);
+    ExpectPlace(stats.comboHighlight, 500.0f, 80.0f, 30, 30);
+    EXPECT_EQ(stats.timePanel.IsLoaded(), 1);
+}
+
 TEST_F(StatsTest, NumbersStartAtTheirFirstDigit) {
     Render(50, 9, 9, 1);
     EXPECT_EQ(Number(stats.pegsDigits), "9");
@@ -126,6 +142,13 @@ TEST_F(StatsTest, ClockRunsOutUntilTheNextReset) {
     stats.ResetTime();
     EXPECT_EQ(stats.IsTimeUp(), 0);
     EXPECT_EQ(stats.timePanel.GetTimeLeft(), 30.0f);
+
+    // Setting the flag by hand reaches the countdown's own.
+    EXPECT_EQ(stats.SetTimeUp(1), S_OK);
+    EXPECT_EQ(stats.IsTimeUp(), 1);
+    EXPECT_EQ(stats.timePanel.GetTimeLeft(), 30.0f);
+    stats.SetTimeUp(0);
+    EXPECT_EQ(stats.IsTimeUp(), 0);
 }
 
 TEST_F(StatsTest, ReleasedPanelRefusesToDrawAndKeepsItsMode) {

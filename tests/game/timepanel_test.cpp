@@ -45,6 +45,16 @@ TEST_F(TimePanelTest, FreshClockShowsThirtyWithoutHighlights) {
     EXPECT_EQ(Draws()[2].stream, panel.digits[1].GetVertexBuffer());
 }
 
+TEST_F(TimePanelTest, LabelDigitsAndHighlightsSitInTheTopLeftCorner) {
+    ExpectPlace(panel, 20.0f, 5.0f, 75, 30);
+    ExpectPlace(panel.highlights[0], 90.0f, 5.0f, 30, 30);
+    ExpectPlace(panel.highlights[1], 105.0f, 5.0f, 30, 30);
+    ExpectPlace(panel.digits[0], 105.0f, 5.0f, 30, 30);
+    ExpectPlace(panel.digits[1], 90.0f, 5.0f, 30, 30);
+    EXPECT_NE(panel.GetTexture(), nullptr);
+    EXPECT_NE(panel.highlights[0].GetTexture(), nullptr);
+}
+
 TEST_F(TimePanelTest, HighlightsStartBlinkingBelowTenSeconds) {
     panel.Update(20.0f);
     EXPECT_EQ(panel.GetTimeLeft(), 10.0f);
