@@ -45,6 +45,14 @@ TEST_F(BoardDeviceTest, FrameDrawsHolesInOrderThenTheBadgeThenTheLabels) {
     // have none, so all three come through whole.
     EXPECT_EQ(board.holeTexture->Width(), 2u);
 
+    // The badge is loaded at its size but hidden until a run shows it.
+    EXPECT_EQ(board.hotButton.IsLoaded(), 1);
+    EXPECT_EQ(board.hotButton.IsVisible(), 0);
+    EXPECT_EQ(board.hotButton.GetWidth(), 60);
+    EXPECT_EQ(board.hotButton.GetHeight(), 60);
+    EXPECT_EQ(ImageWidth(board.hotButton), 6);
+    EXPECT_EQ(board.hotButton.IsActive(), 0);
+
     // No badge and no label yet: just the 33 holes.
     ExpectHoleDraws(RenderFrame(board), board);
     EXPECT_EQ(RenderFrame(board).size(), 33u);
