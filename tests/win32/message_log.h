@@ -52,10 +52,9 @@ inline std::vector<UINT> Messages() {
     return messages;
 }
 
-// A fresh headless platform with the game's class and a hidden 600 x 600 main
-// window using menu 101.
-inline HWND MakeMainWindow() {
-    win32_headless::Install();
+// The game's class and a hidden 600 x 600 main window using menu 101, on the
+// backend in use.
+inline HWND MakeMainWindowHere() {
     Log().clear();
     OnMessage() = nullptr;
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -74,6 +73,12 @@ inline HWND MakeMainWindow() {
     }
     return CreateWindowExA(0, "GameWindow", "Quorvel 2.0", WS_SYSMENU, 212, 84, 600, 600, nullptr,
                            nullptr, instance, nullptr);
+}
+
+// The same on a fresh headless platform.
+inline HWND MakeMainWindow() {
+    win32_headless::Install();
+    return MakeMainWindowHere();
 }
 
 // Pumps like the game's frame loop until WM_QUIT; returns the number of passes.

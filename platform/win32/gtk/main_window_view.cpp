@@ -79,6 +79,18 @@ gboolean OnConfigure(GtkWidget*, GdkEventConfigure*, gpointer data) {
     return FALSE;
 }
 
+// The styles the layer knows give no minimise or maximise box and no sizing
+// border: the frame can be moved, and closed from the window menu.
+void OnRealizeToplevel(GtkWidget* toplevel, gpointer data) {
+    auto* view = static_cast<MainWindowView*>(data);
+    const bool windowMenu = (view->window->style & WS_SYSMENU) != 0;
+    GdkWindow* frame = gtk_widget_get_window(toplevel);
+    gdk_window_set_functions(frame,
+                             (GdkWMFunction)(GDK_FUNC_MOVE | (windowMenu ? GDK_FUNC_CLOSE : 0)));
+    gdk_window_set_decorations(frame, (GdkWMDecoration)(GDK_DECOR_BORDER | GDK_DECOR_TITLE |
+                                                        (windowMenu ? GDK_DECOR_MENU : 0)));
+}
+
 void OnRealizeArea(GtkWidget* area, gpointer data) {
     auto* view = static_cast<MainWindowView*>(data);
     if (view->cursor) {
@@ -209,6 +221,7 @@ MainWindowView* CreateMainWindowView(Window& window) {
     g_signal_connect(view->area, "draw", G_CALLBACK(OnDraw), view);
     g_signal_connect(view->area, "button-press-event", G_CALLBACK(OnButtonPress), view);
     g_signal_connect(view->area, "realize", G_CALLBACK(OnRealizeArea), view);
+    g_signal_connect(view->toplevel, "realize", G_CALLBACK(OnRealizeToplevel), view);
     g_signal_connect(view->toplevel, "delete-event", G_CALLBACK(OnDelete), view);
     g_signal_connect(view->toplevel, "configure-event", G_CALLBACK(OnConfigure), view);
     gtk_widget_show_all(column);
