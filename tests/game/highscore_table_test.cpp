@@ -87,6 +87,13 @@ TEST(HighscoreTable, InsertCutsLongNamesToNineteenCharacters) {
     EXPECT_EQ(table.entry[4].name[19], 0);
     EXPECT_EQ(table.entry[4].score, 60);
     EXPECT_EQ(table.entry[3].score, 50);
+
+    // A shorter name ends at its 0 byte; the rest of the field is left as it
+    // was, and so is it by a reset.
+    table.Insert("Bo", 70);
+    EXPECT_EQ(memcmp(table.entry[4].name, "Bo\0DEFGHIJKLMNOPQRS", 20), 0);
+    table.ResetAndSave();
+    EXPECT_EQ(memcmp(table.entry[4].name, "Player\0HIJKLMNOPQRS", 20), 0);
 }
 
 TEST(HighscoreTable, SaveWritesTheTranslatedImageAndLoadReadsItBack) {
