@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/win32_headless.h"
+#include "tests/support/game_window_class.h"
 
 #include <functional>
 #include <string>
@@ -58,17 +59,7 @@ inline HWND MakeMainWindowHere() {
     Log().clear();
     OnMessage() = nullptr;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = LoggingProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCE(107));
-    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCE(105));
-    windowClass.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
-    windowClass.lpszMenuName = MAKEINTRESOURCE(101);
-    windowClass.lpszClassName = "GameWindow";
-    if (!RegisterClassExA(&windowClass)) {
+    if (!RegisterGameWindowClass(instance, LoggingProc)) {
         return nullptr;
     }
     return CreateWindowExA(0, "GameWindow", "Quorvel 2.0", WS_SYSMENU, 212, 84, 600, 600, nullptr,

@@ -3,6 +3,7 @@
 // each, what reaches its window and dialog procedures.
 #include "platform/win32_gtk.h"
 #include "platform/windows.h"
+#include "tests/support/game_window_class.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -163,17 +164,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = ProbeProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCE(107));
-    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCE(105));
-    windowClass.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
-    windowClass.lpszMenuName = MAKEINTRESOURCE(101);
-    windowClass.lpszClassName = "GameWindow";
-    RegisterClassExA(&windowClass);
+    RegisterGameWindowClass(instance, ProbeProc);
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2 - 300;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2 - 300;
     g_window = CreateWindowExA(0, "GameWindow", "Quorvel 2.0", WS_SYSMENU, x, y, 600, 600, nullptr,
