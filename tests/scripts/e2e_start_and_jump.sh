@@ -1,6 +1,7 @@
 # The game starts under X: the window appears with its first frame at once, idles cheaply at
 # the start prompt, shows 32 pegs around the empty centre, and a click on peg 4 and then on the
 # centre makes the jump. Quitting from the menu leaves both highscore files.
+# ctest: run alone (it times the start and the idle CPU use)
 source "$(dirname "$0")/e2e_common.bash"
 
 start_xvfb

@@ -4,6 +4,7 @@
 # dialogs answering mouse and keyboard, and frames paced to the display.
 # Screenshots are left in <build>/win32_gtk_shots for a look.
 # Usage: win32_gtk_probe.sh <build_dir> <source_dir>
+# ctest: run alone (typed umlauts borrow a keycode, and it times the frame pacing)
 set -u
 build=$1
 probe=$build/tests/win32_gtk_probe
