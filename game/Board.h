@@ -7,15 +7,15 @@
 #include "game/Popup.h"
 #include "render/Sprite.h"
 
-const int VERTICES_PER_HOLE = 6;
-const int BOARD_VERTICES = BOARD_HOLES * VERTICES_PER_HOLE;
-const int BOARD_PEGS = BOARD_HOLES - 1;
-const int CENTRE_HOLE = 16;
+const int kVerticesPerHole = 6;
+const int kBoardVertices = kBoardHoles * kVerticesPerHole;
+const int kBoardPegs = kBoardHoles - 1;
+const int kCentreHole = 16;
 
 // Cells are whole pixels; a cell with the gap to its right and below is one pitch square.
-const float CELL_SIZE = 50.0f;
-const float CELL_GAP = 4.0f;
-const float CELL_PITCH = CELL_SIZE + CELL_GAP;
+const float kCellSize = 50.0f;
+const float kCellGap = 4.0f;
+const float kCellPitch = kCellSize + kCellGap;
 
 class Board {
 public:
@@ -51,8 +51,8 @@ public:
     IDirect3DTexture9* pegTexture = nullptr;
     IDirect3DTexture9* activePegTexture = nullptr;
     IDirect3DVertexBuffer9* vertexBuffer = nullptr;
-    Hole holes[BOARD_HOLES];
-    Vertex vertices[BOARD_VERTICES];
+    Hole holes[kBoardHoles];
+    Vertex vertices[kBoardVertices];
     int selectedHole = 0;
     int hasSelection = 0;
     int initialized = 0;

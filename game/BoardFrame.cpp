@@ -19,7 +19,7 @@ HRESULT Board::UpdateHotButton(float) {
         return S_OK;
     }
     int drawn = hotButton.TrySpawn();
-    if (drawn == NO_HOLE || holes[drawn].empty || holes[drawn].selected) {
+    if (drawn == kNoHole || holes[drawn].empty || holes[drawn].selected) {
         return S_OK;
     }
     Hole& hole = holes[drawn];

@@ -9,22 +9,22 @@
 
 namespace {
 
-const float START_X = 180.0f;
-const float START_Y = 90.0f;
-const int ROWS = 7;
-const int ROW_CELLS[ROWS] = {3, 3, 7, 7, 7, 3, 3};
-const int WIDE_ROW_CELLS = 7;
+const float kStartX = 180.0f;
+const float kStartY = 90.0f;
+const int kRows = 7;
+const int kRowCells[kRows] = {3, 3, 7, 7, 7, 3, 3};
+const int kWideRowCells = 7;
 
 // Opaque magenta in the hole images is see-through.
-const D3DCOLOR TRANSPARENT_KEY = 0xFFFF00FF;
-const D3DCOLOR NO_KEY = 0;
+const D3DCOLOR kTransparentKey = 0xFFFF00FF;
+const D3DCOLOR kNoKey = 0;
 
-const UINT GEOMETRY_BYTES = BOARD_VERTICES * sizeof(Vertex);
-const DWORD VERTEX_FORMAT = D3DFVF_XYZRHW | D3DFVF_TEX1;
+const UINT kGeometryBytes = kBoardVertices * sizeof(Vertex);
+const DWORD kVertexFormat = D3DFVF_XYZRHW | D3DFVF_TEX1;
 
 // Steps to a neighbour's corner, by direction: left, up, right, down.
-const float NEIGHBOUR_DX[HOLE_DIRECTIONS] = {-CELL_PITCH, 0.0f, CELL_PITCH, 0.0f};
-const float NEIGHBOUR_DY[HOLE_DIRECTIONS] = {0.0f, -CELL_PITCH, 0.0f, CELL_PITCH};
+const float kNeighbourDx[kHoleDirections] = {-kCellPitch, 0.0f, kCellPitch, 0.0f};
+const float kNeighbourDy[kHoleDirections] = {0.0f, -kCellPitch, 0.0f, kCellPitch};
 
 IDirect3DTexture9* LoadHoleImage(const char* file, D3DCOLOR colorKey) {
     IDirect3DTexture9* texture = nullptr;
@@ -44,9 +44,9 @@ template <typename T> void ReleaseInterface(T*& object) {
 } // namespace
 
 HRESULT Board::Init() {
-    holeTexture = LoadHoleImage("Grafik\\loch.png", TRANSPARENT_KEY);
-    pegTexture = LoadHoleImage("Grafik\\spielstein.png", NO_KEY);
-    activePegTexture = LoadHoleImage("Grafik\\spielsteinaktiv.png", TRANSPARENT_KEY);
+    holeTexture = LoadHoleImage("Grafik\\loch.png", kTransparentKey);
+    pegTexture = LoadHoleImage("Grafik\\spielstein.png", kNoKey);
+    activePegTexture = LoadHoleImage("Grafik\\spielsteinaktiv.png", kTransparentKey);
     BuildLayout();
     UploadGeometry();
     hotButton.Init();
@@ -63,16 +63,16 @@ HRESULT Board::UploadGeometry() {
         return E_FAIL;
     }
     IDirect3DVertexBuffer9* buffer = nullptr;
-    device->CreateVertexBuffer(GEOMETRY_BYTES, 0, VERTEX_FORMAT, D3DPOOL_DEFAULT, &buffer, nullptr);
+    device->CreateVertexBuffer(kGeometryBytes, 0, kVertexFormat, D3DPOOL_DEFAULT, &buffer, nullptr);
     if (!buffer) {
         return E_FAIL;
     }
     void* data = nullptr;
-    if (FAILED(buffer->Lock(0, GEOMETRY_BYTES, &data, 0)) || !data) {
+    if (FAILED(buffer->Lock(0, kGeometryBytes, &data, 0)) || !data) {
         buffer->Release();
         return E_FAIL;
     }
-    memcpy(data, vertices, GEOMETRY_BYTES);
+    memcpy(data, vertices, kGeometryBytes);
     buffer->Unlock();
     vertexBuffer = buffer;
     return S_OK;
@@ -80,14 +80,14 @@ HRESULT Board::UploadGeometry() {
 
 HRESULT Board::BuildLayout() {
     int firstVertex = 0;
-    for (int row = 0; row < ROWS; ++row) {
-        float y = START_Y + row * CELL_SIZE + row * CELL_GAP;
-        float x = START_X;
-        if (ROW_CELLS[row] == WIDE_ROW_CELLS) {
-            x = START_X - (2 * CELL_SIZE + 2 * CELL_GAP);
+    for (int row = 0; row < kRows; ++row) {
+        float y = kStartY + row * kCellSize + row * kCellGap;
+        float x = kStartX;
+        if (kRowCells[row] == kWideRowCells) {
+            x = kStartX - (2 * kCellSize + 2 * kCellGap);
         }
-        BuildRow(x, y, CELL_SIZE, CELL_SIZE, CELL_GAP, firstVertex, ROW_CELLS[row]);
-        firstVertex += ROW_CELLS[row] * VERTICES_PER_HOLE;
+        BuildRow(x, y, kCellSize, kCellSize, kCellGap, firstVertex, kRowCells[row]);
+        firstVertex += kRowCells[row] * kVerticesPerHole;
     }
     Reset();
     LinkNeighbours();
@@ -104,8 +104,8 @@ HRESULT Board::BuildRow(float x, float y, float width, float height, float gap, 
     cell[4] = Vertex(x + width, y + height, 0.5f, 1.0f, 1.0f, 1.0f);
     cell[5] = cell[2];
     for (int i = 1; i < count; ++i) {
-        Vertex* next = cell + VERTICES_PER_HOLE;
-        for (int v = 0; v < VERTICES_PER_HOLE; ++v) {
+        Vertex* next = cell + kVerticesPerHole;
+        for (int v = 0; v < kVerticesPerHole; ++v) {
             next[v] = cell[v];
             next[v].x += width + gap;
         }
@@ -118,12 +118,12 @@ HRESULT Board::Reset() {
     score = 0;
     chainLength = 0;
     moves = 0;
-    pegsLeft = BOARD_PEGS;
-    for (int i = 0; i < BOARD_HOLES; ++i) {
+    pegsLeft = kBoardPegs;
+    for (int i = 0; i < kBoardHoles; ++i) {
         Hole& hole = holes[i];
         hole.selected = 0;
-        hole.empty = i == CENTRE_HOLE ? 1 : 0;
-        hole.firstVertex = i * VERTICES_PER_HOLE;
+        hole.empty = i == kCentreHole ? 1 : 0;
+        hole.firstVertex = i * kVerticesPerHole;
         hole.x = vertices[hole.firstVertex].x;
         hole.y = vertices[hole.firstVertex].y;
     }
@@ -134,8 +134,8 @@ HRESULT Board::Reset() {
 
 HRESULT Board::LinkNeighbours() {
     for (Hole& hole : holes) {
-        for (int d = 0; d < HOLE_DIRECTIONS; ++d) {
-            hole.neighbour[d] = FindHole(hole.x + NEIGHBOUR_DX[d], hole.y + NEIGHBOUR_DY[d]);
+        for (int d = 0; d < kHoleDirections; ++d) {
+            hole.neighbour[d] = FindHole(hole.x + kNeighbourDx[d], hole.y + kNeighbourDy[d]);
         }
     }
     return S_OK;
@@ -144,16 +144,16 @@ HRESULT Board::LinkNeighbours() {
 // The hole whose corner is exactly (x, y): its row first, then the cell in it.
 int Board::FindHole(float x, float y) {
     int i = 0;
-    while (i < BOARD_HOLES && holes[i].y != y) {
+    while (i < kBoardHoles && holes[i].y != y) {
         ++i;
     }
-    while (i < BOARD_HOLES && holes[i].x != x) {
+    while (i < kBoardHoles && holes[i].x != x) {
         ++i;
     }
-    if (i < BOARD_HOLES && holes[i].x == x && holes[i].y == y) {
+    if (i < kBoardHoles && holes[i].x == x && holes[i].y == y) {
         return i;
     }
-    return NO_HOLE;
+    return kNoHole;
 }
 
 HRESULT Board::Release() {

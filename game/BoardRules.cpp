@@ -6,7 +6,7 @@
 
 namespace {
 
-const float JUMP_DISTANCE = 2 * CELL_PITCH;
+const float kJumpDistance = 2 * kCellPitch;
 
 // Points for a jump, by the pegs left after it; the first row that fits pays.
 // The top prize is for exactly one peg left; a smaller count pays as "two or fewer".
@@ -18,19 +18,19 @@ struct JumpReward {
     float labelDx;
     float labelDy;
 };
-const int ANY_PEGS_LEFT = std::numeric_limits<int>::min();
-const JumpReward JUMP_REWARDS[] = {
+const int kAnyPegsLeft = std::numeric_limits<int>::min();
+const JumpReward kJumpRewards[] = {
     {1, 1, 2950, "Grafik//3000p.png", 0.0f, 0.0f},
-    {ANY_PEGS_LEFT, 2, 950, "Grafik//1000p.png", 0.0f, 0.0f},
-    {ANY_PEGS_LEFT, 5, 200, "Grafik//250p.png", 0.0f, 0.0f},
-    {ANY_PEGS_LEFT, 15, 100, "Grafik//150p.png", 0.0f, 0.0f},
-    {ANY_PEGS_LEFT, 31, 50, "Grafik//50p.png", -20.0f, -10.0f},
+    {kAnyPegsLeft, 2, 950, "Grafik//1000p.png", 0.0f, 0.0f},
+    {kAnyPegsLeft, 5, 200, "Grafik//250p.png", 0.0f, 0.0f},
+    {kAnyPegsLeft, 15, 100, "Grafik//150p.png", 0.0f, 0.0f},
+    {kAnyPegsLeft, 31, 50, "Grafik//50p.png", -20.0f, -10.0f},
 };
-const float JUMP_LABEL_RISE = 1.5f;
+const float kJumpLabelRise = 1.5f;
 
-const int HOT_PEG_BONUS = 300;
-const int CHAIN_BONUS = 250;
-const int CHAIN_BONUS_MIN_JUMPS = 3;
+const int kHotPegBonus = 300;
+const int kChainBonus = 250;
+const int kChainBonusMinJumps = 3;
 
 } // namespace
 
@@ -38,20 +38,20 @@ const int CHAIN_BONUS_MIN_JUMPS = 3;
 // it. Points above or left of the cross belong to the first row or cell.
 int Board::HitTest(int x, int y) {
     int row = 0;
-    while (row < BOARD_HOLES && !(y < holes[row].y + CELL_PITCH)) {
+    while (row < kBoardHoles && !(y < holes[row].y + kCellPitch)) {
         ++row;
     }
-    for (int i = row; i < BOARD_HOLES && holes[i].y == holes[row].y; ++i) {
-        if (x < holes[i].x + CELL_PITCH) {
+    for (int i = row; i < kBoardHoles && holes[i].y == holes[row].y; ++i) {
+        if (x < holes[i].x + kCellPitch) {
             return i;
         }
     }
-    return NO_HOLE;
+    return kNoHole;
 }
 
 HRESULT Board::Click(int x, int y) {
     int target = HitTest(x, y);
-    if (target == NO_HOLE) {
+    if (target == kNoHole) {
         return S_OK;
     }
     const Hole& hole = holes[target];
@@ -65,7 +65,7 @@ HRESULT Board::Click(int x, int y) {
         return S_OK;
     }
     int middle = FindJumpMiddle(selectedHole, target);
-    if (middle != NO_HOLE) {
+    if (middle != kNoHole) {
         Jump(selectedHole, middle, target);
     }
     return S_OK;
@@ -84,26 +84,26 @@ void Board::Select(int hole) {
 }
 
 // The hole a jump from `from` to `to` passes over, when they lie two cells
-// apart in a row or column and a peg stands between; NO_HOLE otherwise.
+// apart in a row or column and a peg stands between; kNoHole otherwise.
 int Board::FindJumpMiddle(int from, int to) {
     const Hole& start = holes[from];
     const Hole& landing = holes[to];
     float middleX = start.x;
     float middleY = start.y;
-    if (landing.x == start.x && start.y - landing.y == JUMP_DISTANCE) {
-        middleY = start.y - CELL_PITCH;
-    } else if (landing.x == start.x && start.y - landing.y == -JUMP_DISTANCE) {
-        middleY = start.y + CELL_PITCH;
-    } else if (landing.y == start.y && start.x - landing.x == JUMP_DISTANCE) {
-        middleX = start.x - CELL_PITCH;
-    } else if (landing.y == start.y && start.x - landing.x == -JUMP_DISTANCE) {
-        middleX = start.x + CELL_PITCH;
+    if (landing.x == start.x && start.y - landing.y == kJumpDistance) {
+        middleY = start.y - kCellPitch;
+    } else if (landing.x == start.x && start.y - landing.y == -kJumpDistance) {
+        middleY = start.y + kCellPitch;
+    } else if (landing.y == start.y && start.x - landing.x == kJumpDistance) {
+        middleX = start.x - kCellPitch;
+    } else if (landing.y == start.y && start.x - landing.x == -kJumpDistance) {
+        middleX = start.x + kCellPitch;
     } else {
-        return NO_HOLE;
+        return kNoHole;
     }
     int middle = FindHole(middleX, middleY);
-    if (middle == NO_HOLE || holes[middle].empty) {
-        return NO_HOLE;
+    if (middle == kNoHole || holes[middle].empty) {
+        return kNoHole;
     }
     return middle;
 }
@@ -125,16 +125,16 @@ HRESULT Board::ScoreJump(int middle) {
     ++moves;
     --pegsLeft;
     const Hole& landing = holes[selectedHole];
-    for (const JumpReward& reward : JUMP_REWARDS) {
+    for (const JumpReward& reward : kJumpRewards) {
         if (pegsLeft >= reward.fewestPegsLeft && pegsLeft <= reward.mostPegsLeft) {
             score += reward.points;
             popups.Spawn(reward.label, landing.x + reward.labelDx, landing.y + reward.labelDy,
-                         JUMP_LABEL_RISE);
+                         kJumpLabelRise);
             break;
         }
     }
     if (hotButton.IsActive() && hotButton.GetHole() == middle) {
-        score += HOT_PEG_BONUS;
+        score += kHotPegBonus;
         hotButton.SetBlinking(0);
         holes[middle].hot = 0;
         popups.Spawn("Grafik//pHotButton.png", landing.x + 40.0f, landing.y + 5.0f, 1.0f);
@@ -148,8 +148,8 @@ HRESULT Board::UpdateCombo() {
         ++chainLength;
         return S_OK;
     }
-    if (chainLength >= CHAIN_BONUS_MIN_JUMPS) {
-        score += CHAIN_BONUS;
+    if (chainLength >= kChainBonusMinJumps) {
+        score += kChainBonus;
         const Hole& hole = holes[selectedHole];
         popups.Spawn("Grafik//250p.png", hole.x, hole.y, 2.0f);
         popups.Spawn("Grafik//combo.png", hole.x + 20.0f, hole.y + 5.0f, 1.0f);
@@ -159,17 +159,17 @@ HRESULT Board::UpdateCombo() {
 }
 
 int Board::CheckGameOver() {
-    for (int i = BOARD_HOLES - 1; i >= 0; --i) {
+    for (int i = kBoardHoles - 1; i >= 0; --i) {
         if (holes[i].empty) {
             continue;
         }
-        for (int d = 0; d < HOLE_DIRECTIONS; ++d) {
+        for (int d = 0; d < kHoleDirections; ++d) {
             int over = holes[i].neighbour[d];
-            if (over == NO_HOLE || holes[over].empty) {
+            if (over == kNoHole || holes[over].empty) {
                 continue;
             }
             int onto = holes[over].neighbour[d];
-            if (onto != NO_HOLE && holes[onto].empty) {
+            if (onto != kNoHole && holes[onto].empty) {
                 return 0;
             }
         }

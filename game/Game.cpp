@@ -47,7 +47,7 @@ HRESULT Game::Init() {
 }
 
 HRESULT Game::Reset() {
-    pegsLeft = BOARD_PEGS;
+    pegsLeft = kBoardPegs;
     moves = 0;
     score = 0;
     combo = 0;

@@ -9,15 +9,15 @@
 namespace {
 
 // One attempt in 1500 draws a residue above this; only those place a badge.
-const int SPAWN_RANGE = 1500;
-const int SPAWN_THRESHOLD = 1490;
+const int kSpawnRange = 1500;
+const int kSpawnThreshold = 1490;
 
 // No jump can pass over the eight outer corners, so a draw there moves next door.
 struct CornerMove {
     int drawn;
     int placed;
 };
-const CornerMove CORNER_MOVES[] = {{0, 1},   {2, 3},   {6, 7},   {12, 13},
+const CornerMove kCornerMoves[] = {{0, 1},   {2, 3},   {6, 7},   {12, 13},
                                    {20, 21}, {26, 27}, {30, 31}, {32, 31}};
 
 // The badge blinks in half seconds, then faster, then stays for the end of the
@@ -28,7 +28,7 @@ struct BlinkPhase {
     float before;
     int shown;
 };
-const BlinkPhase BLINK_SCHEDULE[] = {
+const BlinkPhase kBlinkSchedule[] = {
     {-std::numeric_limits<float>::infinity(), 0.5f, 1},
     {0.5f, 1.0f, 0},
     {1.0f, 1.5f, 1},
@@ -39,12 +39,12 @@ const BlinkPhase BLINK_SCHEDULE[] = {
     {2.6f, 2.8f, 0},
     {2.8f, 3.5f, 1},
 };
-const float RUN_SECONDS = 3.0f;
+const float kRunSeconds = 3.0f;
 
 } // namespace
 
 HRESULT HotButton::Init() {
-    Load("Grafik//hotbutton.png", 0.0f, 0.0f, HOT_BUTTON_SIZE, HOT_BUTTON_SIZE);
+    Load("Grafik//hotbutton.png", 0.0f, 0.0f, kHotButtonSize, kHotButtonSize);
     blinking = 0;
     SetVisible(0);
     timer = 0.0f;
@@ -56,11 +56,11 @@ int HotButton::TrySpawn() {
     if (active) {
         return -1;
     }
-    if (rand() % SPAWN_RANGE <= SPAWN_THRESHOLD) {
+    if (rand() % kSpawnRange <= kSpawnThreshold) {
         return -1;
     }
-    int drawn = rand() % BOARD_HOLES;
-    for (const CornerMove& corner : CORNER_MOVES) {
+    int drawn = rand() % kBoardHoles;
+    for (const CornerMove& corner : kCornerMoves) {
         if (corner.drawn == drawn) {
             drawn = corner.placed;
             break;
@@ -77,13 +77,13 @@ HRESULT HotButton::Update(float dt) {
         return S_OK;
     }
     timer = timer + dt;
-    for (const BlinkPhase& phase : BLINK_SCHEDULE) {
+    for (const BlinkPhase& phase : kBlinkSchedule) {
         if (timer > phase.after && timer < phase.before) {
             SetVisible(phase.shown);
             break;
         }
     }
-    if (timer >= RUN_SECONDS) {
+    if (timer >= kRunSeconds) {
         blinking = 0;
         active = 0;
     }

@@ -4,7 +4,7 @@
 
 #include "render/Sprite.h"
 
-const int HOT_BUTTON_SIZE = 60;
+const int kHotButtonSize = 60;
 
 class HotButton : public Sprite {
 public:

@@ -1,7 +1,7 @@
 #include "game/Popup.h"
 
 // Every label rises at least this fast, whatever its extra rise.
-const float STEADY_RISE_PER_SECOND = 100.0f;
+const float kSteadyRisePerSecond = 100.0f;
 
 HRESULT Popup::Load(const char* file, float x, float y, int width, int height) {
     Sprite::Load(file, x, y, width, height);
@@ -16,7 +16,7 @@ HRESULT Popup::SetRise(float pixelsPerUpdate) {
 }
 
 HRESULT Popup::Update(float dt) {
-    float step = dt * STEADY_RISE_PER_SECOND + rise;
+    float step = dt * kSteadyRisePerSecond + rise;
     SetPosition(GetX(), GetY() - step);
     if (GetY() <= 0.0f) {
         SetVisible(0);
@@ -31,7 +31,7 @@ HRESULT Popup::Draw() {
 
 HRESULT PopupPool::Init() {
     for (Popup& slot : slots) {
-        slot.Load("Grafik//50p.png", 0.0f, 0.0f, POPUP_WIDTH, POPUP_HEIGHT);
+        slot.Load("Grafik//50p.png", 0.0f, 0.0f, kPopupWidth, kPopupHeight);
     }
     return S_OK;
 }

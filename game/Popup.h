@@ -17,9 +17,9 @@ public:
     float rise = 0.0f;
 };
 
-const int POPUP_SLOTS = 32;
-const int POPUP_WIDTH = 75;
-const int POPUP_HEIGHT = 30;
+const int kPopupSlots = 32;
+const int kPopupWidth = 75;
+const int kPopupHeight = 30;
 
 // A hidden slot is a free slot; labels are never created or destroyed during play.
 class PopupPool {
@@ -33,5 +33,5 @@ public:
     HRESULT HideAll();
     HRESULT Release();
 
-    Popup slots[POPUP_SLOTS];
+    Popup slots[kPopupSlots];
 };

@@ -28,7 +28,7 @@ TEST(BoardLayout, CellsFormTheCrossRowByRow) {
         EXPECT_EQ(board.holes[c.hole].x, c.x) << "hole " << c.hole;
         EXPECT_EQ(board.holes[c.hole].y, c.y) << "hole " << c.hole;
     }
-    for (int i = 0; i < BOARD_HOLES; ++i) {
+    for (int i = 0; i < kBoardHoles; ++i) {
         const Hole& hole = board.holes[i];
         const Vertex* cell = &board.vertices[6 * i];
         EXPECT_EQ(hole.firstVertex, 6 * i);
@@ -58,7 +58,7 @@ TEST(BoardLayout, NewGameHasEveryPegButTheCentre) {
     board.holes[9].empty = 1;
     board.holes[10].hot = 1;
     board.Reset();
-    for (int i = 0; i < BOARD_HOLES; ++i) {
+    for (int i = 0; i < kBoardHoles; ++i) {
         EXPECT_EQ(board.holes[i].empty, i == 16 ? 1 : 0) << "hole " << i;
         EXPECT_EQ(board.holes[i].selected, 0) << "hole " << i;
     }
@@ -86,17 +86,17 @@ TEST(BoardLayout, NeighbourLinksAreTheAdjacentHolesAndMutual) {
                  {30, -1, 27, 31, -1}, {2, 1, -1, -1, 5}};
     for (const auto& l : links) {
         const int* n = board.holes[l.hole].neighbour;
-        EXPECT_EQ(n[HOLE_LEFT], l.left) << "hole " << l.hole;
-        EXPECT_EQ(n[HOLE_UP], l.up) << "hole " << l.hole;
-        EXPECT_EQ(n[HOLE_RIGHT], l.right) << "hole " << l.hole;
-        EXPECT_EQ(n[HOLE_DOWN], l.down) << "hole " << l.hole;
+        EXPECT_EQ(n[kHoleLeft], l.left) << "hole " << l.hole;
+        EXPECT_EQ(n[kHoleUp], l.up) << "hole " << l.hole;
+        EXPECT_EQ(n[kHoleRight], l.right) << "hole " << l.hole;
+        EXPECT_EQ(n[kHoleDown], l.down) << "hole " << l.hole;
     }
-    const int opposite[HOLE_DIRECTIONS] = {HOLE_RIGHT, HOLE_DOWN, HOLE_LEFT, HOLE_UP};
+    const int opposite[kHoleDirections] = {kHoleRight, kHoleDown, kHoleLeft, kHoleUp};
     int links_found = 0;
-    for (int i = 0; i < BOARD_HOLES; ++i) {
-        for (int d = 0; d < HOLE_DIRECTIONS; ++d) {
+    for (int i = 0; i < kBoardHoles; ++i) {
+        for (int d = 0; d < kHoleDirections; ++d) {
             int n = board.holes[i].neighbour[d];
-            if (n == NO_HOLE)
+            if (n == kNoHole)
                 continue;
             ++links_found;
             EXPECT_EQ(board.holes[n].neighbour[opposite[d]], i) << i << " direction " << d;

@@ -19,7 +19,7 @@ const std::vector<d3d9_testing::DrawRecord>& RenderFrame(Board& board) {
 
 void ExpectHoleDraws(const std::vector<d3d9_testing::DrawRecord>& draws, Board& board) {
     ASSERT_GE(draws.size(), 33u);
-    for (int i = 0; i < BOARD_HOLES; ++i) {
+    for (int i = 0; i < kBoardHoles; ++i) {
         const Hole& hole = board.holes[i];
         IDirect3DTexture9* image = hole.empty      ? board.holeTexture
                                    : hole.selected ? board.activePegTexture

@@ -20,11 +20,11 @@ Popup* LabelAt(Board& board, float x, float y, int imageWidth) {
 
 // A game that leaves one peg, with one chain of three jumps ({3, 15}, {15, 17},
 // {17, 5}) and a few of two: from and to of each jump.
-const int SOLUTION[31][2] = {{4, 16},  {7, 9},   {0, 8},   {2, 0},   {9, 7},   {6, 8},   {10, 2},
-                             {12, 10}, {15, 3},  {0, 8},   {13, 15}, {15, 3},  {17, 5},  {2, 10},
-                             {25, 11}, {23, 25}, {26, 12}, {27, 15}, {20, 22}, {22, 8},  {3, 15},
-                             {15, 17}, {17, 5},  {12, 10}, {5, 17},  {32, 24}, {17, 29}, {30, 32},
-                             {32, 24}, {25, 23}, {23, 31}};
+const int kSolution[31][2] = {{4, 16},  {7, 9},   {0, 8},   {2, 0},   {9, 7},   {6, 8},   {10, 2},
+                              {12, 10}, {15, 3},  {0, 8},   {13, 15}, {15, 3},  {17, 5},  {2, 10},
+                              {25, 11}, {23, 25}, {26, 12}, {27, 15}, {20, 22}, {22, 8},  {3, 15},
+                              {15, 17}, {17, 5},  {12, 10}, {5, 17},  {32, 24}, {17, 29}, {30, 32},
+                              {32, 24}, {25, 23}, {23, 31}};
 
 int PointsFor(int pegsLeft) {
     if (pegsLeft == 1)
@@ -250,7 +250,7 @@ TEST_F(BoardDeviceTest, AWholeGameAlongASolutionScoresEveryJumpAndChain) {
     int jumpsPaying[5] = {}; // 50, 100, 200, 950, 2950
     const int table[5] = {50, 100, 200, 950, 2950};
     for (int i = 0; i < 31; ++i) {
-        const int from = SOLUTION[i][0], to = SOLUTION[i][1];
+        const int from = kSolution[i][0], to = kSolution[i][1];
         if (from != lastLanding) {
             if (chain >= 3) {
                 expected += 250;

@@ -25,7 +25,7 @@ struct TestImage {
     int width;
     uint32_t argb;
 };
-const TestImage BOARD_TEST_IMAGES[] = {
+const TestImage kBoardTestImages[] = {
     {"loch.png", 2, 0xFF402010},
     {"spielstein.png", 3, 0xFFE0E0E0},
     {"spielsteinaktiv.png", 4, 0xFFE0C000},
@@ -104,7 +104,7 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root = pattern;
         std::filesystem::create_directory(root / "Grafik");
-        for (const TestImage& image : BOARD_TEST_IMAGES)
+        for (const TestImage& image : kBoardTestImages)
             ASSERT_TRUE(
                 WriteSolidPng((root / "Grafik" / image.name).string(), image.width, 4, image.argb));
         previous = std::filesystem::current_path();

@@ -152,7 +152,7 @@ TEST(HotButtonBoard, BadgeGoesOnlyOnAnUnselectedPeg) {
     EXPECT_EQ(board.hotButton.GetHole(), 31);
     EXPECT_EQ(board.hotButton.GetX(), 234.0f);
     EXPECT_EQ(board.hotButton.GetY(), 414.0f);
-    for (int i = 0; i < BOARD_HOLES; ++i)
+    for (int i = 0; i < kBoardHoles; ++i)
         EXPECT_EQ(board.holes[i].hot, i == 31 ? 1 : 0) << i;
 }
 

@@ -13,7 +13,7 @@ std::vector<Vertex> QuadOf(Sprite& sprite) {
 } // namespace
 
 TEST_F(BoardDeviceTest, EverySlotStartsHiddenWithItsOwnQuadAndImage) {
-    for (int i = 0; i < POPUP_SLOTS; ++i) {
+    for (int i = 0; i < kPopupSlots; ++i) {
         Popup& slot = board.popups.slots[i];
         EXPECT_EQ(slot.IsLoaded(), 1);
         EXPECT_EQ(slot.IsVisible(), 0);
@@ -36,10 +36,10 @@ TEST_F(BoardDeviceTest, EverySlotStartsHiddenWithItsOwnQuadAndImage) {
 
 TEST_F(BoardDeviceTest, SpawnTakesTheFirstFreeSlotAndFailsWhenAllRise) {
     PopupPool& pool = board.popups;
-    for (int i = 0; i < POPUP_SLOTS; ++i)
+    for (int i = 0; i < kPopupSlots; ++i)
         ASSERT_EQ(pool.Spawn("Grafik//150p.png", (float)i, 300.0f, 1.5f), S_OK);
     EXPECT_EQ(pool.Spawn("Grafik//250p.png", 500.0f, 500.0f, 2.0f), E_FAIL);
-    for (int i = 0; i < POPUP_SLOTS; ++i) {
+    for (int i = 0; i < kPopupSlots; ++i) {
         EXPECT_EQ(pool.slots[i].IsVisible(), 1);
         EXPECT_EQ(pool.slots[i].GetX(), (float)i);
         EXPECT_EQ(pool.slots[i].GetY(), 300.0f);

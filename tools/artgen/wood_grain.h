@@ -1,8 +1,8 @@
 // The grain of a wooden surface, shared by the table and the board.
 #pragma once
 
-#include "tools/artgen/Canvas.h"
-#include "tools/artgen/Text.h"
+#include "tools/artgen/canvas.h"
+#include "tools/artgen/text.h"
 
 #include <cstdint>
 

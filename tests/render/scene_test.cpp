@@ -1,6 +1,6 @@
 #include "render/BlinkSprite.h"
 #include "render/DigitSprite.h"
-#include "tests/render/RenderTestSupport.h"
+#include "tests/render/render_test_support.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "tools/artgen/Noise.h"
+#include "tools/artgen/noise.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // The 50 x 50 cell images of the board and the 60 x 60 hot-peg badge.
-#include "tools/artgen/Artwork.h"
-#include "tools/artgen/Canvas.h"
-#include "tools/artgen/ColourKey.h"
-#include "tools/artgen/Palette.h"
-#include "tools/artgen/Shapes.h"
+#include "tools/artgen/artwork.h"
+#include "tools/artgen/canvas.h"
+#include "tools/artgen/colour_key.h"
+#include "tools/artgen/palette.h"
+#include "tools/artgen/shapes.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "tools/artgen/Text.h"
+#include "tools/artgen/text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/artgen/Canvas.h"
+#include "tools/artgen/canvas.h"
 
 #include <cstdio>
 

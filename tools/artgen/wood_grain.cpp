@@ -1,6 +1,6 @@
-#include "tools/artgen/WoodGrain.h"
+#include "tools/artgen/wood_grain.h"
 
-#include "tools/artgen/Noise.h"
+#include "tools/artgen/noise.h"
 
 #include <algorithm>
 #include <cmath>

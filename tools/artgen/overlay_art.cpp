@@ -1,7 +1,7 @@
 // The overlays: the game-over banner, the click-to-begin prompt and the credits.
-#include "tools/artgen/Artwork.h"
-#include "tools/artgen/Canvas.h"
-#include "tools/artgen/Palette.h"
+#include "tools/artgen/artwork.h"
+#include "tools/artgen/canvas.h"
+#include "tools/artgen/palette.h"
 
 #include <cmath>
 

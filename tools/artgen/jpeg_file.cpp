@@ -1,4 +1,4 @@
-#include "tools/artgen/JpegFile.h"
+#include "tools/artgen/jpeg_file.h"
 
 #include <cstdio>
 #include <vector>

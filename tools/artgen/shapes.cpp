@@ -1,4 +1,4 @@
-#include "tools/artgen/Shapes.h"
+#include "tools/artgen/shapes.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #include "render/BlinkSprite.h"
-#include "tests/render/RenderTestSupport.h"
+#include "tests/render/render_test_support.h"
 
 namespace {
 
