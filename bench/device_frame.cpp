@@ -1,5 +1,5 @@
-#include "bench/device_frame.h"
-#include "render/Graphics.h"
+#include "device_frame.h"
+#include "Graphics.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -3,8 +3,8 @@
 // wrapper is the game's single global.
 #pragma once
 
-#include "bench/frame_scene.h"
-#include "platform/d3d9.h"
+#include "frame_scene.h"
+#include <d3d9.h>
 #include "platform/surface.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "bench/frame_scene.h"
+#include "frame_scene.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
 // One game frame on the software device against the same frame in pixman.
 // Prints both times (the fastest repetition of each) and their ratio;
 // --png=FILE also saves the device's frame.
-#include "bench/device_frame.h"
-#include "bench/pixman_frame.h"
+#include "device_frame.h"
+#include "pixman_frame.h"
 
 #include <benchmark/benchmark.h>
 

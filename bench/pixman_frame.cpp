@@ -1,4 +1,4 @@
-#include "bench/pixman_frame.h"
+#include "pixman_frame.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -2,7 +2,7 @@
 // filtering, each texture scaled to its quad.
 #pragma once
 
-#include "bench/frame_scene.h"
+#include "frame_scene.h"
 
 #include <pixman.h>
 

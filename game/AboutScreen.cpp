@@ -1,4 +1,4 @@
-#include "game/AboutScreen.h"
+#include "AboutScreen.h"
 
 HRESULT AboutScreen::Load() {
     return Sprite::Load("Grafik//About.png", 50.0f, 100.0f, 500, 350);

@@ -1,7 +1,7 @@
 // The credits screen, drawn over everything while it is open.
 #pragma once
 
-#include "render/Sprite.h"
+#include "Sprite.h"
 
 class AboutScreen : public Sprite {
 public:

@@ -2,10 +2,10 @@
 // scoring, with the hot peg and the rising points labels it owns.
 #pragma once
 
-#include "game/Hole.h"
-#include "game/HotButton.h"
-#include "game/Popup.h"
-#include "render/Sprite.h"
+#include "Hole.h"
+#include "HotButton.h"
+#include "Popup.h"
+#include "Sprite.h"
 
 const int kVerticesPerHole = 6;
 const int kBoardVertices = kBoardHoles * kVerticesPerHole;

@@ -1,7 +1,7 @@
 // The board's work in each frame: advancing the hot peg and the labels, and drawing.
-#include "game/Board.h"
+#include "Board.h"
 
-#include "render/Graphics.h"
+#include "Graphics.h"
 
 HRESULT Board::Update(float dt) {
     hotButton.Update(dt);

@@ -1,9 +1,9 @@
 // Building the board: its images, the cross of cells, the neighbour links,
 // the shared vertex buffer, a new game's pegs, and giving it all back.
-#include "game/Board.h"
+#include "Board.h"
 
-#include "platform/d3dx9.h"
-#include "render/Graphics.h"
+#include <d3dx9.h>
+#include "Graphics.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // The jump rule: what a click selects or jumps, what a jump scores, chains,
 // and whether any jump is left.
-#include "game/Board.h"
+#include "Board.h"
 
 #include <limits>
 

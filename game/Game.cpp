@@ -1,6 +1,6 @@
-#include "game/Game.h"
+#include "Game.h"
 
-#include "render/Graphics.h"
+#include "Graphics.h"
 
 Game g_game;
 

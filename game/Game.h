@@ -2,11 +2,11 @@
 // phases (the prompt before the first click, play, the end) and the credits.
 #pragma once
 
-#include "game/AboutScreen.h"
-#include "game/Board.h"
-#include "game/HighscoreTable.h"
-#include "game/Stats.h"
-#include "game/TitleSprite.h"
+#include "AboutScreen.h"
+#include "Board.h"
+#include "HighscoreTable.h"
+#include "Stats.h"
+#include "TitleSprite.h"
 
 class Game {
 public:

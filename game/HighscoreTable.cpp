@@ -1,4 +1,4 @@
-#include "game/HighscoreTable.h"
+#include "HighscoreTable.h"
 
 #include <cstdio>
 #include <cstring>

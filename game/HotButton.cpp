@@ -1,6 +1,6 @@
-#include "game/HotButton.h"
+#include "HotButton.h"
 
-#include "game/Hole.h"
+#include "Hole.h"
 
 #include <cstdlib>
 #include <ctime>

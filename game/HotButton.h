@@ -2,7 +2,7 @@
 // under it cannot be selected, and jumping over it earns a bonus.
 #pragma once
 
-#include "render/Sprite.h"
+#include "Sprite.h"
 
 const int kHotButtonSize = 60;
 

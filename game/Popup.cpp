@@ -1,4 +1,4 @@
-#include "game/Popup.h"
+#include "Popup.h"
 
 // Every label rises at least this fast, whatever its extra rise.
 const float kSteadyRisePerSecond = 100.0f;

@@ -1,7 +1,7 @@
 // Rising points labels: a fixed pool of 32 small images shown where points are scored.
 #pragma once
 
-#include "render/Sprite.h"
+#include "Sprite.h"
 
 class Popup : public Sprite {
 public:

@@ -1,6 +1,6 @@
-#include "game/Stats.h"
+#include "Stats.h"
 
-#include "game/DecimalText.h"
+#include "DecimalText.h"
 
 namespace {
 

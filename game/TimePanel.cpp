@@ -1,6 +1,6 @@
-#include "game/TimePanel.h"
+#include "TimePanel.h"
 
-#include "game/DecimalText.h"
+#include "DecimalText.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // corner: a label, two digits, and blinking highlights in the last ten seconds.
 #pragma once
 
-#include "render/BlinkSprite.h"
-#include "render/DigitSprite.h"
+#include "BlinkSprite.h"
+#include "DigitSprite.h"
 
 class TimePanel : public Sprite {
 public:

@@ -2,7 +2,7 @@
 // first click of each new game.
 #pragma once
 
-#include "render/BlinkSprite.h"
+#include "BlinkSprite.h"
 
 class TitleSprite : public BlinkSprite {
 public:

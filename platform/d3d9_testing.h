@@ -2,7 +2,7 @@
 // Nothing in the game uses these.
 #pragma once
 
-#include "platform/d3d9.h"
+#include <d3d9.h>
 
 #include <vector>
 
@@ -10,19 +10,19 @@ namespace d3d9_testing {
 
 // Faults the next calls meet; each counter is consumed as calls fail.
 struct Faults {
-    bool failDirect3DCreate = false;   // Direct3DCreate9 returns null
-    bool failCreateDevice = false;     // IDirect3D9::CreateDevice fails
-    int failCreateVertexBuffer = 0;    // the next N CreateVertexBuffer calls fail
-    int failVertexBufferLock = 0;      // the next N IDirect3DVertexBuffer9::Lock calls fail
-    int failCreateTexture = 0;         // the next N CreateTexture calls fail
+    bool failDirect3DCreate = false; // Direct3DCreate9 returns null
+    bool failCreateDevice = false;   // IDirect3D9::CreateDevice fails
+    int failCreateVertexBuffer = 0;  // the next N CreateVertexBuffer calls fail
+    int failVertexBufferLock = 0;    // the next N IDirect3DVertexBuffer9::Lock calls fail
+    int failCreateTexture = 0;       // the next N CreateTexture calls fail
 };
 Faults& faults();
 void resetFaults();
 
 // One DrawPrimitive call as the device received it.
 struct DrawRecord {
-    IDirect3DBaseTexture9* texture = nullptr;  // bound to stage 0 at the draw
-    IDirect3DVertexBuffer9* stream = nullptr;  // bound to stream 0 at the draw
+    IDirect3DBaseTexture9* texture = nullptr; // bound to stage 0 at the draw
+    IDirect3DVertexBuffer9* stream = nullptr; // bound to stream 0 at the draw
     D3DPRIMITIVETYPE type = D3DPT_TRIANGLELIST;
     UINT startVertex = 0;
     UINT primitiveCount = 0;

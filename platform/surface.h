@@ -4,7 +4,7 @@
 // just keeps it (headless), and tests read or save the last one.
 #pragma once
 
-#include "platform/win_types.h"
+#include "platform/include/win_types.h"
 
 #include <cstdint>
 #include <functional>

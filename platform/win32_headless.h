@@ -57,7 +57,8 @@
 // Install() frees everything of the previous run.
 #pragma once
 
-#include "platform/windows.h"
+#include "platform/surface.h"
+#include <windows.h>
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "render/BlinkSprite.h"
+#include "BlinkSprite.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // A sprite that blinks in half-second slots of a timer its owner advances.
 #pragma once
 
-#include "render/Sprite.h"
+#include "Sprite.h"
 
 class BlinkSprite : public Sprite {
 public:

@@ -1,7 +1,7 @@
-#include "render/DigitSprite.h"
+#include "DigitSprite.h"
 
-#include "render/ReleaseRef.h"
-#include "render/TextureFile.h"
+#include "ReleaseRef.h"
+#include "TextureFile.h"
 
 namespace {
 const char* const kDigitFiles[10] = {

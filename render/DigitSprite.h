@@ -1,7 +1,7 @@
 // One decimal digit on a 30 x 30 quad, with ten digit textures of its own.
 #pragma once
 
-#include "render/Sprite.h"
+#include "Sprite.h"
 
 class DigitSprite : public Sprite {
 public:

@@ -1,6 +1,6 @@
-#include "render/Graphics.h"
+#include "Graphics.h"
 
-#include "render/ReleaseRef.h"
+#include "ReleaseRef.h"
 
 Graphics g_graphics;
 

@@ -1,7 +1,7 @@
 // The one Direct3D 9 device of the program and the fixed pipeline it draws with.
 #pragma once
 
-#include "platform/d3d9.h"
+#include <d3d9.h>
 
 class Graphics {
 public:

@@ -1,8 +1,8 @@
-#include "render/Sprite.h"
+#include "Sprite.h"
 
-#include "render/Graphics.h"
-#include "render/ReleaseRef.h"
-#include "render/TextureFile.h"
+#include "Graphics.h"
+#include "ReleaseRef.h"
+#include "TextureFile.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // own texture and vertex buffer.
 #pragma once
 
-#include "platform/d3d9.h"
+#include <d3d9.h>
 
 struct Vertex {
     Vertex() = default;

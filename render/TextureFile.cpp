@@ -1,7 +1,7 @@
-#include "render/TextureFile.h"
+#include "TextureFile.h"
 
-#include "platform/d3dx9.h"
-#include "render/Graphics.h"
+#include <d3dx9.h>
+#include "Graphics.h"
 
 IDirect3DTexture9* LoadTextureFile(const char* file) {
     IDirect3DTexture9* texture = nullptr;

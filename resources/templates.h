@@ -3,7 +3,7 @@
 // with that execution character set), as a German resource file holds them.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 #include <cstddef>
 #include <vector>

@@ -1,7 +1,7 @@
 // The program's three stages, in the order WinMain runs them; tests drive them one by one.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 // The main window, the Direct3D device and the game, in that order; the window is then shown
 // and its first paint draws the first frame. E_FAIL, without a message, when one cannot be made.

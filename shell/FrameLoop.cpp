@@ -1,10 +1,12 @@
-#include "shell/Application.h"
+#include "Application.h"
 
-#include "game/Game.h"
-#include "shell/FrameTime.h"
-#include "shell/HighscoreDialogs.h"
-#include "shell/ResourceIds.h"
-#include "shell/Window.h"
+#include "FrameTime.h"
+#include "Game.h"
+#include "HighscoreDialogs.h"
+#include "ResourceIds.h"
+#include "Window.h"
+
+#include <mmsystem.h>
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The duration of one pass of the frame loop, from two readings of the millisecond counter.
 #pragma once
 
-#include "platform/win_types.h"
+#include <windows.h>
 
 // The unsigned difference survives a wrap of the counter between the readings; the
 // milliseconds convert exactly to double before the division, then round to float.

@@ -2,7 +2,7 @@
 // of the current mode with its reset.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 class HighscoreTable;
 

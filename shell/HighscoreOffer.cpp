@@ -1,8 +1,8 @@
-#include "shell/HighscoreDialogs.h"
+#include "HighscoreDialogs.h"
 
-#include "game/Game.h"
-#include "shell/ResourceIds.h"
-#include "shell/Window.h"
+#include "Game.h"
+#include "ResourceIds.h"
+#include "Window.h"
 
 HighscoreTable& CurrentModeTable() {
     return g_game.IsActionMode() ? g_game.actionTable : g_game.normalTable;

@@ -1,7 +1,7 @@
-#include "shell/HighscoreDialogs.h"
+#include "HighscoreDialogs.h"
 
-#include "game/Game.h"
-#include "shell/ResourceIds.h"
+#include "Game.h"
+#include "ResourceIds.h"
 
 #include <cstdio>
 

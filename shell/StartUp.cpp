@@ -1,8 +1,8 @@
-#include "shell/Application.h"
+#include "Application.h"
 
-#include "game/Game.h"
-#include "render/Graphics.h"
-#include "shell/Window.h"
+#include "Game.h"
+#include "Graphics.h"
+#include "Window.h"
 
 // What was made before a failure stays until the process ends.
 HRESULT StartUp(HINSTANCE instance) {

@@ -1,6 +1,6 @@
-#include "platform/windows.h"
+#include <windows.h>
 
-#include "shell/Application.h"
+#include "Application.h"
 
 // Returns 0 after a failed start-up and after a normal end alike.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -1,7 +1,7 @@
-#include "shell/Window.h"
+#include "Window.h"
 
-#include "shell/ResourceIds.h"
-#include "shell/WndProc.h"
+#include "ResourceIds.h"
+#include "WndProc.h"
 
 Window g_window;
 int gameOverShown;

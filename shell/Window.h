@@ -1,7 +1,7 @@
 // The program's one top-level window and the two flags the shell keeps beside it.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 class Window {
 public:

@@ -1,9 +1,9 @@
-#include "shell/WndProc.h"
+#include "WndProc.h"
 
-#include "game/Game.h"
-#include "shell/HighscoreDialogs.h"
-#include "shell/ResourceIds.h"
-#include "shell/Window.h"
+#include "Game.h"
+#include "HighscoreDialogs.h"
+#include "ResourceIds.h"
+#include "Window.h"
 
 namespace {
 

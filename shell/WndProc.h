@@ -2,6 +2,6 @@
 // of a game that ends because no jump is left.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,5 @@
 // The device's life, its states, its resources and the frame calls.
-#include "platform/d3d9.h"
+#include <d3d9.h>
 #include "platform/d3d9/draw_recorder.h"
 #include "platform/d3d9/object_registry.h"
 #include "platform/d3d9/pixel_fill.h"

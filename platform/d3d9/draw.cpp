@@ -1,6 +1,6 @@
 // DrawPrimitive: checks the call, logs it for tests, and hands each triangle
 // of the list to the rasteriser.
-#include "platform/d3d9.h"
+#include <d3d9.h>
 #include "platform/d3d9/draw_recorder.h"
 #include "platform/d3d9/rasterizer.h"
 

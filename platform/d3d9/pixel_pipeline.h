@@ -3,7 +3,7 @@
 // blended into the target as the render states say.
 #pragma once
 
-#include "platform/d3d9.h"
+#include <d3d9.h>
 
 #include <cstdint>
 

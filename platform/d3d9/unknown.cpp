@@ -1,4 +1,4 @@
-#include "platform/d3d9.h"
+#include <d3d9.h>
 
 ULONG IUnknown::AddRef() {
     return ++refCount;

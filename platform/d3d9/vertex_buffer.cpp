@@ -1,4 +1,4 @@
-#include "platform/d3d9.h"
+#include <d3d9.h>
 #include "platform/d3d9/object_registry.h"
 
 IDirect3DVertexBuffer9::IDirect3DVertexBuffer9(UINT length, DWORD fvf)

@@ -1,5 +1,5 @@
 // Loading an image file into a new texture.
-#include "platform/d3dx9.h"
+#include <d3dx9.h>
 
 #include "platform/loader/image_decoder.h"
 #include "platform/loader/image_file.h"

@@ -1,7 +1,7 @@
 // Turning a decoded image into a texture of the device.
 #pragma once
 
-#include "platform/d3d9.h"
+#include <d3d9.h>
 #include "platform/loader/decoded_image.h"
 
 namespace loader {

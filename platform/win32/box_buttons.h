@@ -1,7 +1,7 @@
 // The buttons of a message box by its type, labelled as on a German system.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 #include <vector>
 

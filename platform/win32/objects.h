@@ -3,7 +3,8 @@
 // process-wide state that holds them and the message queue.
 #pragma once
 
-#include "platform/windows.h"
+#include "platform/surface.h"
+#include <windows.h>
 
 #include <deque>
 #include <memory>

@@ -2,6 +2,8 @@
 #include "platform/win32/classes.h"
 #include "platform/win32/messages.h"
 
+#include <mmsystem.h>
+
 #include <algorithm>
 
 namespace win32 {

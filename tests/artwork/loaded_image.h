@@ -2,8 +2,8 @@
 // headless window, and keeps a copy of its texels to inspect.
 #pragma once
 
-#include "platform/d3d9.h"
-#include "platform/d3dx9.h"
+#include <d3d9.h>
+#include <d3dx9.h>
 #include "tests/support/headless_window.h"
 
 #include <gtest/gtest.h>

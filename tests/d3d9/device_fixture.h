@@ -4,7 +4,7 @@
 
 #include "tests/support/live_objects.h"
 
-#include "platform/d3d9.h"
+#include <d3d9.h>
 #include "platform/d3d9_testing.h"
 #include "tests/support/headless_window.h"
 

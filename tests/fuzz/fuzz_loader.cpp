@@ -3,7 +3,7 @@
 // Whatever the bytes, the load either gives a texture of an accepted size or
 // fails and stores nothing, and no texture outlives its release.
 #include "platform/d3d9_testing.h"
-#include "platform/d3dx9.h"
+#include <d3dx9.h>
 #include "platform/surface.h"
 
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "game/Board.h"
+#include "Board.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 
 #include "tests/support/live_objects.h"
 
-#include "game/Board.h"
+#include "Board.h"
 #include "platform/d3d9_testing.h"
 #include "platform/surface.h"
-#include "render/Graphics.h"
+#include "Graphics.h"
 
 #include <gtest/gtest.h>
 #include <png.h>

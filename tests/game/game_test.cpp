@@ -1,4 +1,4 @@
-#include "game/Game.h"
+#include "Game.h"
 #include "tests/game/game_test_device.h"
 
 #include <filesystem>

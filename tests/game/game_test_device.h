@@ -6,9 +6,9 @@
 
 #include "platform/d3d9_testing.h"
 #include "platform/surface.h"
-#include "render/BlinkSprite.h"
-#include "render/DigitSprite.h"
-#include "render/Graphics.h"
+#include "BlinkSprite.h"
+#include "DigitSprite.h"
+#include "Graphics.h"
 #include "tests/game/game_scratch_dir.h"
 #include "tests/support/headless_window.h"
 

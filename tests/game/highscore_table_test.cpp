@@ -1,4 +1,4 @@
-#include "game/HighscoreTable.h"
+#include "HighscoreTable.h"
 #include "tests/game/game_scratch_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "game/Stats.h"
+#include "Stats.h"
 #include "tests/game/game_test_device.h"
 
 #include <string>

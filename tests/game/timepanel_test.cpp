@@ -1,4 +1,4 @@
-#include "game/TimePanel.h"
+#include "TimePanel.h"
 #include "tests/game/game_test_device.h"
 
 #include <string>

@@ -1,5 +1,5 @@
 #include "platform/d3d9_testing.h"
-#include "platform/d3dx9.h"
+#include <d3dx9.h>
 #include "platform/surface.h"
 #include "tests/loader/test_images.h"
 

@@ -1,4 +1,4 @@
-#include "render/DigitSprite.h"
+#include "DigitSprite.h"
 #include "tests/render/render_test_support.h"
 
 #include <string>

@@ -7,8 +7,8 @@
 
 #include "platform/d3d9_testing.h"
 #include "platform/surface.h"
-#include "render/Graphics.h"
-#include "render/Sprite.h"
+#include "Graphics.h"
+#include "Sprite.h"
 #include "tests/support/headless_window.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "render/BlinkSprite.h"
-#include "render/DigitSprite.h"
+#include "BlinkSprite.h"
+#include "DigitSprite.h"
 #include "tests/render/render_test_support.h"
 
 #include <string>

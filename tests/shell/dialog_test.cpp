@@ -1,7 +1,7 @@
 // The name dialog and the top-five list, opened as the program opens them, on a started game.
-#include "shell/Application.h"
-#include "shell/HighscoreDialogs.h"
-#include "shell/WndProc.h"
+#include "Application.h"
+#include "HighscoreDialogs.h"
+#include "WndProc.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shell_test {

@@ -1,5 +1,5 @@
 // Start-up, the frame loop's timing and shutdown, through the real WinMain.
-#include "shell/FrameTime.h"
+#include "FrameTime.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shell_test {

@@ -1,7 +1,7 @@
 // The menu as a player uses it: new game, quit, the close box, Action mode, credits, and the
 // entries that are grey while a game runs.
-#include "shell/Application.h"
-#include "shell/WndProc.h"
+#include "Application.h"
+#include "WndProc.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shell_test {

@@ -3,11 +3,11 @@
 // and the highscore files.
 #pragma once
 
-#include "game/Game.h"
+#include "Game.h"
 #include "platform/d3d9_testing.h"
 #include "platform/win32_headless.h"
-#include "render/Graphics.h"
-#include "shell/Window.h"
+#include "Graphics.h"
+#include "Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The main window: where it stands, what it is made of, and a creation that fails.
-#include "shell/WndProc.h"
+#include "WndProc.h"
 #include "tests/shell/shell_fixture.h"
 
 namespace shell_test {

@@ -2,7 +2,7 @@
 // cursor 105 and a dark grey background, with the test's own procedure.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 inline ATOM RegisterGameWindowClass(HINSTANCE instance, WNDPROC windowProc) {
     WNDCLASSEXA windowClass = {};

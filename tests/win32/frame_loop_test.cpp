@@ -1,4 +1,5 @@
 #include "tests/win32/message_log.h"
+#include <mmsystem.h>
 
 #include <gtest/gtest.h>
 

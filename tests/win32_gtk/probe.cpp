@@ -1,8 +1,10 @@
 // A small program on the GTK backend for the Xvfb scripts (tests/scripts/win32_*.sh):
 // the game's window, menu, boxes and dialogs, reporting on stdout, one line
 // each, what reaches its window and dialog procedures.
+#include "platform/surface.h"
 #include "platform/win32_gtk.h"
-#include "platform/windows.h"
+#include <windows.h>
+#include <mmsystem.h>
 #include "tests/support/game_window_class.h"
 
 #include <cstdarg>

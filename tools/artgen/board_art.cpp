@@ -1,10 +1,10 @@
 // The board under the holes: a round walnut board with a felt cross, inlaid
 // with a gold trim. The felt lies under every cell and is one flat colour, the
 // colour the hole images are blended against.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/wood_grain.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "palette.h"
+#include "wood_grain.h"
 
 #include <cmath>
 

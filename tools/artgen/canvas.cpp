@@ -1,4 +1,4 @@
-#include "tools/artgen/canvas.h"
+#include "canvas.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "tools/artgen/colour_key.h"
+#include "colour_key.h"
 
-#include "tools/artgen/palette.h"
+#include "palette.h"
 
 void ReplaceExactColour(cairo_surface_t* image, uint32_t from, uint32_t to) {
     cairo_surface_flush(image);

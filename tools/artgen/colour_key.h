@@ -1,7 +1,7 @@
 // The colour key: where the board shows through the hole and selected-peg images.
 #pragma once
 
-#include "tools/artgen/canvas.h"
+#include "canvas.h"
 
 #include <cairo.h>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The ten digits and the glow behind them. Digits stand 15 pixels apart on
 // 30 x 30 quads, so each glyph keeps to the middle 15 columns.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/shapes.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "palette.h"
+#include "shapes.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "tools/artgen/jpeg_file.h"
+#include "jpeg_file.h"
 
 #include <cstdio>
 #include <vector>

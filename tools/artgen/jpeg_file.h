@@ -1,7 +1,7 @@
 // Writes a canvas as a baseline JPEG with libjpeg.
 #pragma once
 
-#include "tools/artgen/canvas.h"
+#include "canvas.h"
 
 #include <string>
 

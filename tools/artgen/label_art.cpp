@@ -1,9 +1,9 @@
 // The rising points labels, each drawn on a 75 x 30 quad. A label shows only
 // what was scored: the file names are older than the points they now stand for.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/shapes.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "palette.h"
+#include "shapes.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // artgen: draws every image of the game.
 //   artgen <root>                     writes <root>/Grafik and <root>/resources
 //   artgen --preview <root> <outDir>  pictures of the game from <root>/Grafik
-#include "tools/artgen/artwork.h"
+#include "artwork.h"
 
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>

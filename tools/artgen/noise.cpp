@@ -1,4 +1,4 @@
-#include "tools/artgen/noise.h"
+#include "noise.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The overlays: the game-over banner, the click-to-begin prompt and the credits.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/palette.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "palette.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "tools/artgen/palette.h"
+#include "palette.h"
 
 TextStyle LabelStyle(double size, const Rgba& top, const Rgba& bottom) {
     TextStyle style;

@@ -2,7 +2,7 @@
 // board's felt (the holes are blended against it), wood, gold trim, text.
 #pragma once
 
-#include "tools/artgen/text.h"
+#include "text.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 // The captions beside the numbers: pegs left, moves, score and combo at the top
 // right, the clock at the top left. The numbers' digits start 25 pixels right of
 // the captions' images, so the captions sit flush right.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/palette.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "palette.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The 50 x 50 cell images of the board and the 60 x 60 hot-peg badge.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/colour_key.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/shapes.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "colour_key.h"
+#include "palette.h"
+#include "shapes.h"
 
 #include <cmath>
 

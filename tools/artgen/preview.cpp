@@ -1,10 +1,10 @@
 // Pictures of the game made from the generated files, placed as the game
 // places them, to judge the artwork as a player sees it.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/colour_key.h"
-#include "tools/artgen/jpeg_file.h"
-#include "tools/artgen/palette.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "colour_key.h"
+#include "jpeg_file.h"
+#include "palette.h"
 
 #include <cstdio>
 #include <string>

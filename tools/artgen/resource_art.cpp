@@ -1,8 +1,8 @@
 // The window's icon and the mouse cursor, 32 x 32 each.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/palette.h"
-#include "tools/artgen/shapes.h"
+#include "artwork.h"
+#include "canvas.h"
+#include "palette.h"
+#include "shapes.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "tools/artgen/shapes.h"
+#include "shapes.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Drawing pieces used by several images: hole, peg, flame.
 #pragma once
 
-#include "tools/artgen/text.h"
+#include "text.h"
 
 #include <cairo.h>
 

@@ -1,4 +1,4 @@
-#include "tools/artgen/text.h"
+#include "text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The table top behind everything: light oak planks, laid across.
-#include "tools/artgen/artwork.h"
-#include "tools/artgen/jpeg_file.h"
-#include "tools/artgen/noise.h"
-#include "tools/artgen/wood_grain.h"
+#include "artwork.h"
+#include "jpeg_file.h"
+#include "noise.h"
+#include "wood_grain.h"
 
 namespace {
 

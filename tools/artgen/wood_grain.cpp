@@ -1,6 +1,6 @@
-#include "tools/artgen/wood_grain.h"
+#include "wood_grain.h"
 
-#include "tools/artgen/noise.h"
+#include "noise.h"
 
 #include <algorithm>
 #include <cmath>

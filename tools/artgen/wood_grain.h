@@ -1,8 +1,8 @@
 // The grain of a wooden surface, shared by the table and the board.
 #pragma once
 
-#include "tools/artgen/canvas.h"
-#include "tools/artgen/text.h"
+#include "canvas.h"
+#include "text.h"
 
 #include <cstdint>
 

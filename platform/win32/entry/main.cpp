@@ -1,6 +1,6 @@
 // The process entry: the game's WinMain on the GTK backend.
 #include "platform/win32_gtk.h"
-#include "platform/windows.h"
+#include <windows.h>
 
 #include <cstdio>
 

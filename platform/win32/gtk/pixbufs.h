@@ -1,7 +1,7 @@
 // Icon and cursor images for GTK.
 #pragma once
 
-#include "platform/windows.h"
+#include <windows.h>
 
 #include <gtk/gtk.h>
 

@@ -1,7 +1,7 @@
 // The texture loader of the Direct3D 9 utility library, for PNG and JPEG files.
 #pragma once
 
-#include "platform/d3d9.h"
+#include "d3d9.h"
 
 #define D3DX_DEFAULT ((UINT)-1)
 
@@ -34,6 +34,6 @@ struct PALETTEENTRY {
 // file with transparency of its own, X8R8G8B8 otherwise; palette is not used.
 HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* srcFile, UINT width,
                                      UINT height, UINT mipLevels, DWORD usage, D3DFORMAT format,
-                                     D3DPOOL pool, DWORD filter, DWORD mipFilter,
-                                     D3DCOLOR colorKey, D3DXIMAGE_INFO* srcInfo,
-                                     PALETTEENTRY* palette, IDirect3DTexture9** texture);
+                                     D3DPOOL pool, DWORD filter, DWORD mipFilter, D3DCOLOR colorKey,
+                                     D3DXIMAGE_INFO* srcInfo, PALETTEENTRY* palette,
+                                     IDirect3DTexture9** texture);

@@ -1,14 +1,13 @@
 // The part of the Windows user interface, GDI and multimedia timer that the game
-// uses: window classes and windows, the message queue, menus, message boxes,
-// modal dialogs from templates, and the millisecond clock.
+// uses: window classes and windows, the message queue, menus, message boxes
+// and modal dialogs from templates. The millisecond clock is in mmsystem.h.
 //
 // Texts of the "A" functions are Windows-1252 bytes. A GTK 3 backend shows the
 // windows on a display; a headless backend (platform/win32_headless.h) keeps
 // them in memory and plays a scripted user for tests.
 #pragma once
 
-#include "platform/surface.h"
-#include "platform/win_types.h"
+#include "win_types.h"
 
 #include <cstdint>
 
@@ -197,9 +196,6 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);
 BOOL WINAPI SetDlgItemTextA(HWND dialog, int controlId, LPCSTR text);
 UINT WINAPI GetDlgItemTextA(HWND dialog, int controlId, LPSTR text, int maxCount);
-
-// The multimedia timer: milliseconds, wrapping at 2^32.
-DWORD WINAPI timeGetTime();
 
 // The program's entry point, defined by the game; main() calls it.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);

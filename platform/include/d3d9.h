@@ -42,7 +42,7 @@
 //   regions are ignored. Only texture stage 0 and stream 0 can be bound.
 #pragma once
 
-#include "platform/win_types.h"
+#include "win_types.h"
 
 #include <cstdint>
 #include <vector>
