@@ -44,8 +44,8 @@ IDirect3DVertexBuffer9* makeQuad(IDirect3DDevice9* device, const SceneQuad& quad
 } // namespace
 
 DeviceFrame::DeviceFrame(const std::vector<SceneQuad>& quads) {
-    window.surface.clientWidth = frameWidth;
-    window.surface.clientHeight = frameHeight;
+    window.surface.clientWidth = kFrameWidth;
+    window.surface.clientHeight = kFrameHeight;
     // The game's own wrapper, so the frame is drawn with the states it sets.
     if (FAILED(g_graphics.Create(&window))) {
         throw std::runtime_error("device");

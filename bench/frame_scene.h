@@ -8,8 +8,8 @@
 
 namespace bench {
 
-const int frameWidth = 594;
-const int frameHeight = 551;
+const int kFrameWidth = 594;
+const int kFrameHeight = 551;
 
 // How a quad's texture covers it.
 enum class Coverage {

@@ -23,17 +23,17 @@ template <typename Frame> void drawFrames(benchmark::State& state) {
         benchmark::DoNotOptimize(frame.pixels());
     }
 }
-const char* const deviceRun = "software device";
-const char* const pixmanRun = "pixman";
+const char* const kDeviceRun = "software device";
+const char* const kPixmanRun = "pixman";
 double fastest(const std::vector<double>& times) {
     return *std::min_element(times.begin(), times.end());
 }
 BENCHMARK(drawFrames<bench::DeviceFrame>)
-    ->Name(deviceRun)
+    ->Name(kDeviceRun)
     ->Unit(benchmark::kMicrosecond)
     ->ComputeStatistics("min", fastest);
 BENCHMARK(drawFrames<bench::PixmanFrame>)
-    ->Name(pixmanRun)
+    ->Name(kPixmanRun)
     ->Unit(benchmark::kMicrosecond)
     ->ComputeStatistics("min", fastest);
 
@@ -55,7 +55,7 @@ public:
 // The largest difference in any channel between the two frames.
 int largestDifference(const uint32_t* a, const uint32_t* b) {
     int largest = 0;
-    for (int i = 0; i < bench::frameWidth * bench::frameHeight; ++i) {
+    for (int i = 0; i < bench::kFrameWidth * bench::kFrameHeight; ++i) {
         for (int shift = 0; shift < 24; shift += 8) {
             const int difference =
                 std::abs(int((a[i] >> shift) & 0xFF) - int((b[i] >> shift) & 0xFF));
@@ -101,8 +101,8 @@ int main(int argc, char** argv) {
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double ours = reporter.microseconds[deviceRun];
-    const double theirs = reporter.microseconds[pixmanRun];
+    const double ours = reporter.microseconds[kDeviceRun];
+    const double theirs = reporter.microseconds[kPixmanRun];
     if (ours > 0 && theirs > 0) {
         std::printf("Software device: %.1f us per frame\nPixman:          %.1f us per frame\n"
                     "Ratio (device / pixman): %.2f\n",

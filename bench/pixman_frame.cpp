@@ -20,9 +20,9 @@ uint32_t premultiply(uint32_t texel) {
 } // namespace
 
 PixmanFrame::PixmanFrame(const std::vector<SceneQuad>& sceneQuads)
-    : quads(sceneQuads), target(size_t(frameWidth) * frameHeight, 0xFF000000u) {
-    destination = pixman_image_create_bits(PIXMAN_x8r8g8b8, frameWidth, frameHeight, target.data(),
-                                           frameWidth * 4);
+    : quads(sceneQuads), target(size_t(kFrameWidth) * kFrameHeight, 0xFF000000u) {
+    destination = pixman_image_create_bits(PIXMAN_x8r8g8b8, kFrameWidth, kFrameHeight, target.data(),
+                                           kFrameWidth * 4);
     premultiplied.reserve(quads.size());
     for (size_t i = 0; i < quads.size(); ++i) {
         const SceneQuad& quad = quads[i];

@@ -2,7 +2,7 @@
 // score and the running chain (the combo), with the countdown panel it owns.
 #pragma once
 
-#include "game/TimePanel.h"
+#include "TimePanel.h"
 
 class Stats : public Sprite {
 public:

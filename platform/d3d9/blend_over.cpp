@@ -15,8 +15,8 @@ namespace {
 typedef uint32_t Pixels __attribute__((vector_size(32)));
 typedef uint16_t Channels __attribute__((vector_size(32)));
 
-const int pixelsPerBlock = 8;
-const uint64_t alphaBits = 0xFF000000FF000000ull;
+const int kPixelsPerBlock = 8;
+const uint64_t kAlphaBits = 0xFF000000FF000000ull;
 
 // (s * a + d * (255 - a) + 127) / 255 per channel. Two channels of every
 // pixel are worked on at once, one per 16-bit half of its 32 bits: blue and
@@ -32,7 +32,7 @@ __attribute__((always_inline)) inline void blendBlock(uint32_t* target, const ui
     std::memcpy(&d, target, sizeof(d));
     const Pixels alphaByte = s >> 24;
     const Channels alpha = Channels(alphaByte | (alphaByte << 16));
-    Pixels blended = opaqueAlpha + Pixels{};
+    Pixels blended = kOpaqueAlpha + Pixels{};
     for (int shift = 0; shift <= 8; shift += 8) {
         const Channels sc = Channels((s >> shift) & 0x00FF00FFu);
         const Channels dc = Channels((d >> shift) & 0x00FF00FFu);
@@ -48,17 +48,17 @@ __attribute__((always_inline)) inline void blendBlockAt(uint32_t* target, const 
     // Scalar loads: the test is cheaper than moving the block through a vector.
     uint64_t all = ~uint64_t(0);
     uint64_t any = 0;
-    for (int i = 0; i < pixelsPerBlock; i += 2) {
+    for (int i = 0; i < kPixelsPerBlock; i += 2) {
         uint64_t pair;
         std::memcpy(&pair, source + i, sizeof(pair));
         all &= pair;
         any |= pair;
     }
-    if ((any & alphaBits) == 0) {
+    if ((any & kAlphaBits) == 0) {
         return;
     }
-    if ((all & alphaBits) == alphaBits) {
-        std::memcpy(target, source, pixelsPerBlock * sizeof(uint32_t));
+    if ((all & kAlphaBits) == kAlphaBits) {
+        std::memcpy(target, source, kPixelsPerBlock * sizeof(uint32_t));
         return;
     }
     blendBlock(target, source);
@@ -67,7 +67,7 @@ __attribute__((always_inline)) inline void blendBlockAt(uint32_t* target, const 
 // The same arithmetic for one pixel, for the few after the last whole block.
 inline uint32_t blendPixel(uint32_t source, uint32_t target) {
     const uint32_t alpha = source >> 24;
-    uint32_t result = opaqueAlpha;
+    uint32_t result = kOpaqueAlpha;
     for (int shift = 0; shift < 24; shift += 8) {
         const uint32_t s = (source >> shift) & 0xFF;
         const uint32_t d = (target >> shift) & 0xFF;
@@ -80,7 +80,7 @@ template <typename BlockBlend>
 __attribute__((always_inline)) inline void blendRow(uint32_t* target, const uint32_t* source,
                                                     int count, BlockBlend blend) {
     int i = 0;
-    for (; i + pixelsPerBlock <= count; i += pixelsPerBlock) {
+    for (; i + kPixelsPerBlock <= count; i += kPixelsPerBlock) {
         blend(target + i, source + i);
     }
     for (; i < count; ++i) {
@@ -108,17 +108,17 @@ blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_
         const uint32_t alpha = source[i] >> 24;
         if (alpha == 0) {
             i += length;
-        } else if (alpha == 255 && (length >= pixelsPerBlock || i + length == count)) {
+        } else if (alpha == 255 && (length >= kPixelsPerBlock || i + length == count)) {
             std::memcpy(target + i, source + i, size_t(length) * sizeof(uint32_t));
             i += length;
-        } else if (length >= pixelsPerBlock) {
-            const int whole = length - length % pixelsPerBlock;
-            for (const int end = i + whole; i < end; i += pixelsPerBlock) {
+        } else if (length >= kPixelsPerBlock) {
+            const int whole = length - length % kPixelsPerBlock;
+            for (const int end = i + whole; i < end; i += kPixelsPerBlock) {
                 blendBlock(target + i, source + i);
             }
-        } else if (i + pixelsPerBlock <= count) {
+        } else if (i + kPixelsPerBlock <= count) {
             blendBlock(target + i, source + i);
-            i += pixelsPerBlock;
+            i += kPixelsPerBlock;
         } else {
             blendRow(target + i, source + i, count - i, blendBlock);
             i = count;

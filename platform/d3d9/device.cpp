@@ -9,23 +9,23 @@
 
 namespace {
 
-const uint32_t opaque = 0xFF000000u;
-const size_t renderStateCount = 256;
-const DWORD stageCount = 8;
-const DWORD stageStateCount = 32;
+const uint32_t kOpaque = 0xFF000000u;
+const size_t kRenderStateCount = 256;
+const DWORD kStageCount = 8;
+const DWORD kStageStateCount = 32;
 // Larger resources than these are refused as more than the card holds.
-const UINT maxTextureSide = 8192;
-const UINT maxVertexBufferBytes = 64u << 20;
+const UINT kMaxTextureSide = 8192;
+const UINT kMaxVertexBufferBytes = 64u << 20;
 
-void setDefaultStates(DWORD (&renderStates)[renderStateCount],
-                      DWORD (&stageStates)[stageCount][stageStateCount]) {
+void setDefaultStates(DWORD (&renderStates)[kRenderStateCount],
+                      DWORD (&stageStates)[kStageCount][kStageStateCount]) {
     renderStates[D3DRS_ZENABLE] = FALSE;
     renderStates[D3DRS_SRCBLEND] = D3DBLEND_ONE;
     renderStates[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
     renderStates[D3DRS_CULLMODE] = D3DCULL_CCW;
     renderStates[D3DRS_ALPHABLENDENABLE] = FALSE;
     renderStates[D3DRS_LIGHTING] = TRUE;
-    for (DWORD stage = 0; stage < stageCount; ++stage) {
+    for (DWORD stage = 0; stage < kStageCount; ++stage) {
         DWORD* states = stageStates[stage];
         states[D3DTSS_COLOROP] = stage == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
         states[D3DTSS_COLORARG1] = D3DTA_TEXTURE;
@@ -52,7 +52,7 @@ template <typename T> void rebind(T*& slot, T* object) {
 
 IDirect3DDevice9::IDirect3DDevice9(IDirect3D9* d3d, HWND window, UINT width, UINT height)
     : d3d(d3d), window(window), width(width), height(height),
-      backBuffer(size_t(width) * height, opaque) {
+      backBuffer(size_t(width) * height, kOpaque) {
     d3d->AddRef();
     setDefaultStates(renderStates, stageStates);
     ++d3d9_internal::liveCounts().devices;
@@ -67,7 +67,7 @@ IDirect3DDevice9::~IDirect3DDevice9() {
 }
 
 HRESULT IDirect3DDevice9::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
-    if (size_t(state) >= renderStateCount) {
+    if (size_t(state) >= kRenderStateCount) {
         return D3DERR_INVALIDCALL;
     }
     renderStates[state] = value;
@@ -75,7 +75,7 @@ HRESULT IDirect3DDevice9::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) 
 }
 
 HRESULT IDirect3DDevice9::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value) {
-    if (size_t(state) >= renderStateCount || value == nullptr) {
+    if (size_t(state) >= kRenderStateCount || value == nullptr) {
         return D3DERR_INVALIDCALL;
     }
     *value = renderStates[state];
@@ -84,7 +84,7 @@ HRESULT IDirect3DDevice9::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value)
 
 HRESULT IDirect3DDevice9::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type,
                                                DWORD value) {
-    if (stage >= stageCount || DWORD(type) >= stageStateCount) {
+    if (stage >= kStageCount || DWORD(type) >= kStageStateCount) {
         return D3DERR_INVALIDCALL;
     }
     stageStates[stage][type] = value;
@@ -93,7 +93,7 @@ HRESULT IDirect3DDevice9::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATE
 
 HRESULT IDirect3DDevice9::GetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type,
                                                DWORD* value) {
-    if (stage >= stageCount || DWORD(type) >= stageStateCount || value == nullptr) {
+    if (stage >= kStageCount || DWORD(type) >= kStageStateCount || value == nullptr) {
         return D3DERR_INVALIDCALL;
     }
     *value = stageStates[stage][type];
@@ -121,7 +121,7 @@ HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, 
     if ((flags & D3DCLEAR_TARGET) == 0) {
         return S_OK;
     }
-    const uint32_t fill = color | opaque;
+    const uint32_t fill = color | kOpaque;
     if (count == 0) {
         d3d9_internal::fillPixels(backBuffer.data(), backBuffer.size(), fill);
         return S_OK;
@@ -177,8 +177,8 @@ HRESULT IDirect3DDevice9::CreateTexture(UINT texWidth, UINT texHeight, UINT /*le
     }
     *texture = nullptr;
     const bool formatKnown = format == D3DFMT_A8R8G8B8 || format == D3DFMT_X8R8G8B8;
-    if (!formatKnown || texWidth == 0 || texHeight == 0 || texWidth > maxTextureSide ||
-        texHeight > maxTextureSide) {
+    if (!formatKnown || texWidth == 0 || texHeight == 0 || texWidth > kMaxTextureSide ||
+        texHeight > kMaxTextureSide) {
         return D3DERR_INVALIDCALL;
     }
     if (d3d9_internal::takeFault(d3d9_testing::faults().failCreateTexture)) {
@@ -198,7 +198,7 @@ HRESULT IDirect3DDevice9::CreateVertexBuffer(UINT length, DWORD /*usage*/, DWORD
     if (length == 0) {
         return D3DERR_INVALIDCALL;
     }
-    if (length > maxVertexBufferBytes ||
+    if (length > kMaxVertexBufferBytes ||
         d3d9_internal::takeFault(d3d9_testing::faults().failCreateVertexBuffer)) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }

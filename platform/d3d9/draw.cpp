@@ -8,12 +8,12 @@
 
 namespace {
 
-const DWORD drawableFvf = D3DFVF_XYZRHW | D3DFVF_TEX1;
-const UINT drawableVertexSize = 24;
+const DWORD kDrawableFvf = D3DFVF_XYZRHW | D3DFVF_TEX1;
+const UINT kDrawableVertexSize = 24;
 
 // What D3DTA_TEXTURE reads with no texture bound: opaque white.
-const uint32_t untexturedTexel = 0xFFFFFFFFu;
-const uint16_t untexturedRun = 1;
+const uint32_t kUntexturedTexel = 0xFFFFFFFFu;
+const uint16_t kUntexturedRun = 1;
 
 uint64_t verticesRead(D3DPRIMITIVETYPE type, UINT primitiveCount) {
     switch (type) {
@@ -47,7 +47,7 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
     if (type != D3DPT_TRIANGLELIST && type != D3DPT_LINELIST && type != D3DPT_POINTLIST) {
         return D3DERR_INVALIDCALL;
     }
-    if (stream == nullptr || fvf != drawableFvf || streamStride < drawableVertexSize) {
+    if (stream == nullptr || fvf != kDrawableFvf || streamStride < kDrawableVertexSize) {
         return D3DERR_INVALIDCALL;
     }
     const uint64_t count = verticesRead(type, primitiveCount);
@@ -59,14 +59,14 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
     const uint64_t lastVertex = uint64_t(startVertex) + count - 1;
     const uint64_t length = stream->Length();
     if (streamOffset > length || lastVertex > (length - streamOffset) / streamStride ||
-        streamOffset + lastVertex * streamStride + drawableVertexSize > length) {
+        streamOffset + lastVertex * streamStride + kDrawableVertexSize > length) {
         return D3DERR_INVALIDCALL;
     }
     if (type != D3DPT_TRIANGLELIST) {
         return S_OK;
     }
 
-    d3d9_internal::TexelSource texture{&untexturedTexel, &untexturedRun, 1, 1};
+    d3d9_internal::TexelSource texture{&kUntexturedTexel, &kUntexturedRun, 1, 1};
     if (boundTexture != nullptr) {
         const auto* bound = static_cast<const IDirect3DTexture9*>(boundTexture);
         texture = {bound->Texels(), bound->alphaRuns.data(), int(bound->Width()),

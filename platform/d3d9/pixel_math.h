@@ -6,7 +6,7 @@
 namespace d3d9_internal {
 
 // Every back buffer pixel reads back opaque (the format is X8R8G8B8).
-const uint32_t opaqueAlpha = 0xFF000000u;
+const uint32_t kOpaqueAlpha = 0xFF000000u;
 
 // x / 255 rounded to nearest, for x up to 2 * 255 * 255.
 inline uint32_t divideBy255(uint32_t x) {

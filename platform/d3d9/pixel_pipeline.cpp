@@ -60,7 +60,7 @@ uint32_t factorValue(DWORD factor, uint32_t sourceChannel, uint32_t sourceAlpha)
 
 uint32_t blendFactors(uint32_t source, uint32_t target, DWORD sourceFactor, DWORD destFactor) {
     const uint32_t alpha = source >> 24;
-    uint32_t result = opaqueAlpha;
+    uint32_t result = kOpaqueAlpha;
     for (int shift = 0; shift < 24; shift += 8) {
         const uint32_t s = (source >> shift) & 0xFF;
         const uint32_t d = (target >> shift) & 0xFF;
@@ -115,7 +115,7 @@ void PixelPipeline::write(uint32_t* target, const uint32_t* source, int count) c
     switch (mode) {
     case BlendMode::Replace:
         for (int i = 0; i < count; ++i) {
-            target[i] = source[i] | opaqueAlpha;
+            target[i] = source[i] | kOpaqueAlpha;
         }
         break;
     case BlendMode::SourceAlphaOver:

@@ -7,8 +7,8 @@ Edge makeEdge(const FixedPoint& from, const FixedPoint& to) {
     const int64_t dy = to.y - from.y;
     const bool topOrLeft = dy < 0 || (dy == 0 && dx > 0);
     Edge edge;
-    edge.a = -dy * subpixelScale;
-    edge.b = dx * subpixelScale;
+    edge.a = -dy * kSubpixelScale;
+    edge.b = dx * kSubpixelScale;
     edge.c = dy * from.x - dx * from.y;
     edge.bias = topOrLeft ? 0 : 1;
     return edge;

@@ -9,8 +9,8 @@
 
 namespace d3d9_internal {
 
-const int subpixelBits = 8;
-const int64_t subpixelScale = int64_t(1) << subpixelBits;
+const int kSubpixelBits = 8;
+const int64_t kSubpixelScale = int64_t(1) << kSubpixelBits;
 
 // A position in 1/256 pixel.
 struct FixedPoint {

@@ -10,8 +10,8 @@ namespace d3d9_internal {
 namespace {
 
 // Beyond these the exact arithmetic could overflow.
-const float coordinateLimit = 32768.0f;
-const double texelCoordinateLimit = double(1 << 24);
+const float kCoordinateLimit = 32768.0f;
+const double kTexelCoordinateLimit = double(1 << 24);
 
 // A corner in fixed point: its position in 1/256 pixel, its texture
 // coordinates in 1/256 texel.
@@ -24,19 +24,19 @@ struct Corner {
 // A texture coordinate in texel space, in 1/256 texel.
 int64_t fixedTexelCoordinate(float coordinate, int size) {
     double texels = double(coordinate) * size;
-    if (!(std::fabs(texels) <= texelCoordinateLimit)) {
-        texels = std::isnan(texels) ? 0.0 : std::copysign(texelCoordinateLimit, texels);
+    if (!(std::fabs(texels) <= kTexelCoordinateLimit)) {
+        texels = std::isnan(texels) ? 0.0 : std::copysign(kTexelCoordinateLimit, texels);
     }
-    return std::llround(texels * subpixelScale);
+    return std::llround(texels * kSubpixelScale);
 }
 
 bool snap(const ScreenVertex& vertex, const TexelSource& texture, Corner& corner) {
     // The negated test also refuses NaN.
-    if (!(std::fabs(vertex.x) <= coordinateLimit && std::fabs(vertex.y) <= coordinateLimit)) {
+    if (!(std::fabs(vertex.x) <= kCoordinateLimit && std::fabs(vertex.y) <= kCoordinateLimit)) {
         return false;
     }
-    corner.position.x = std::llround(double(vertex.x) * subpixelScale);
-    corner.position.y = std::llround(double(vertex.y) * subpixelScale);
+    corner.position.x = std::llround(double(vertex.x) * kSubpixelScale);
+    corner.position.y = std::llround(double(vertex.y) * kSubpixelScale);
     corner.s = fixedTexelCoordinate(vertex.u, texture.width);
     corner.t = fixedTexelCoordinate(vertex.v, texture.height);
     return true;
@@ -108,10 +108,10 @@ void fillPolygon(const RenderTarget& target, const Corner* given, int count, DWO
         minY = std::min(minY, corners[i].position.y);
         maxY = std::max(maxY, corners[i].position.y);
     }
-    const int firstColumn = int(std::max<int64_t>(0, ceilDiv(minX, subpixelScale)));
-    const int lastColumn = int(std::min<int64_t>(target.width - 1, floorDiv(maxX, subpixelScale)));
-    const int firstRow = int(std::max<int64_t>(0, ceilDiv(minY, subpixelScale)));
-    const int lastRow = int(std::min<int64_t>(target.height - 1, floorDiv(maxY, subpixelScale)));
+    const int firstColumn = int(std::max<int64_t>(0, ceilDiv(minX, kSubpixelScale)));
+    const int lastColumn = int(std::min<int64_t>(target.width - 1, floorDiv(maxX, kSubpixelScale)));
+    const int firstRow = int(std::max<int64_t>(0, ceilDiv(minY, kSubpixelScale)));
+    const int lastRow = int(std::min<int64_t>(target.height - 1, floorDiv(maxY, kSubpixelScale)));
     if (firstColumn > lastColumn || firstRow > lastRow) {
         return;
     }

@@ -7,7 +7,7 @@ namespace d3d9_internal {
 namespace {
 
 // Texels are fetched and written in runs of at most this many.
-const int runLength = 256;
+const int kRunLength = 256;
 
 int clampIndex(int64_t index, int size) {
     return index < 0 ? 0 : (index >= size ? size - 1 : int(index));
@@ -28,7 +28,7 @@ TexelPlane makePlane(const Edge (&opposite)[3], const int64_t (&values)[3], int6
         plane.b += Wide(values[i]) * opposite[i].b;
         plane.c += Wide(values[i]) * opposite[i].c;
     }
-    plane.d = twiceArea * subpixelScale;
+    plane.d = twiceArea * kSubpixelScale;
     return plane;
 }
 
@@ -93,9 +93,9 @@ void SpanPainter::paintAxisAligned(int row, int left, int right) {
         makeColumnTable();
     }
     const int* column = columns.data() + (left - firstColumn);
-    uint32_t run[runLength];
-    for (int x = left; x <= right; x += runLength) {
-        const int count = std::min(runLength, right - x + 1);
+    uint32_t run[kRunLength];
+    for (int x = left; x <= right; x += kRunLength) {
+        const int count = std::min(kRunLength, right - x + 1);
         for (int i = 0; i < count; ++i) {
             run[i] = texels[column[x - left + i]];
         }
@@ -109,9 +109,9 @@ void SpanPainter::paintGeneral(int row, int left, int right) const {
     column.start(u.numeratorAt(left, row), u.a, u.d);
     rowOfTexel.start(v.numeratorAt(left, row), v.a, v.d);
     uint32_t* out = target.pixels + size_t(row) * target.width;
-    uint32_t run[runLength];
-    for (int x = left; x <= right; x += runLength) {
-        const int count = std::min(runLength, right - x + 1);
+    uint32_t run[kRunLength];
+    for (int x = left; x <= right; x += kRunLength) {
+        const int count = std::min(kRunLength, right - x + 1);
         for (int i = 0; i < count; ++i) {
             const int tx = clampIndex(column.value(), texture.width);
             const int ty = clampIndex(rowOfTexel.value(), texture.height);

@@ -6,14 +6,14 @@
 
 namespace {
 
-// A texture without alpha samples as opaque, whatever was written there.
-const uint32_t opaque = 0xFF000000u;
+// A texture without alpha samples as kOpaque, whatever was written there.
+const uint32_t kOpaque = 0xFF000000u;
 
 } // namespace
 
 IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool)
     : width(width), height(height), format(format), pool(pool),
-      texels(std::size_t(width) * height, format == D3DFMT_X8R8G8B8 ? opaque : 0u) {
+      texels(std::size_t(width) * height, format == D3DFMT_X8R8G8B8 ? kOpaque : 0u) {
     d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
     ++d3d9_internal::liveCounts().textures;
 }
@@ -50,7 +50,7 @@ HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
     locked = false;
     if (format == D3DFMT_X8R8G8B8) {
         for (uint32_t& texel : texels) {
-            texel |= opaque;
+            texel |= kOpaque;
         }
     }
     d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);

@@ -4,15 +4,15 @@
 
 namespace {
 
-const uint32_t background = 0xFF804020u;
+const uint32_t kBackground = 0xFF804020u;
 
 } // namespace
 
 class PipelineTest : public DeviceTest {
 protected:
-    // Draws a 4 x 4 quad of one texel over the background; gives its colour.
+    // Draws a 4 x 4 quad of one texel over the kBackground; gives its colour.
     uint32_t drawOver(uint32_t texel, D3DFORMAT format = D3DFMT_A8R8G8B8) {
-        device->Clear(0, nullptr, D3DCLEAR_TARGET, background, 1.0f, 0);
+        device->Clear(0, nullptr, D3DCLEAR_TARGET, kBackground, 1.0f, 0);
         IDirect3DTexture9* texture = nullptr;
         EXPECT_EQ(device->CreateTexture(1, 1, 1, 0, format, D3DPOOL_MANAGED, &texture, nullptr),
                   S_OK);
