@@ -164,7 +164,7 @@ TEST(BoardWithoutDevice, PlaysAndDrawsNothingWithoutCrashing) {
 
 // A frame of a game in play with the real artwork, written as a PNG to look at.
 TEST_F(BoardBeforeInitTest, HeadlessFrameOfABoardInPlay) {
-    std::filesystem::current_path(previous);
+    here.reset();
     ASSERT_EQ(board.Init(), S_OK);
     PlayJump(board, 4, 16);
     PlayJump(board, 11, 9);
@@ -180,8 +180,7 @@ TEST_F(BoardBeforeInitTest, HeadlessFrameOfABoardInPlay) {
     EXPECT_EQ(board.Render(0.0f), S_OK);
     g_graphics.EndScene();
     g_graphics.Present();
-    std::string path =
-        (std::filesystem::temp_directory_path() / "quorvel-board-frame.png").string();
+    std::string path = scratch.Path("board-frame.png");
     ASSERT_TRUE(WriteSurfacePng(window.surface, path.c_str()));
     std::printf("board frame: %s\n", path.c_str());
     EXPECT_EQ(window.surface.frameWidth, 600);

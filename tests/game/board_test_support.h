@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tests/support/live_objects.h"
+#include "tests/support/scratch_dir.h"
 
 #include "Board.h"
 #include "platform/d3d9_testing.h"
@@ -12,10 +13,10 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,15 +101,11 @@ class BoardDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         d3d9_testing::resetFaults();
-        char pattern[] = "/tmp/quorvel-board-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
         std::filesystem::create_directory(root / "Grafik");
         for (const TestImage& image : kBoardTestImages)
             ASSERT_TRUE(
                 WriteSolidPng((root / "Grafik" / image.name).string(), image.width, 4, image.argb));
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(root);
+        here.emplace(root);
         window.surface.clientWidth = 600;
         window.surface.clientHeight = 600;
         ASSERT_EQ(g_graphics.Create(&window), S_OK);
@@ -121,8 +118,7 @@ protected:
         board.Release();
         g_graphics.Destroy();
         d3d9_testing::resetFaults();
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(root);
+        here.reset();
         ExpectNoLiveDeviceObjects();
     }
 
@@ -131,8 +127,9 @@ protected:
 
     IDirect3DDevice9* Device() { return g_graphics.GetDevice(); }
 
-    std::filesystem::path root;
-    std::filesystem::path previous;
+    ScratchDir scratch;
+    const std::filesystem::path& root = scratch.root;
+    std::optional<WorkingDirectory> here;
     HWND__ window;
     Board board;
 };

@@ -9,7 +9,7 @@
 #include "BlinkSprite.h"
 #include "DigitSprite.h"
 #include "Graphics.h"
-#include "tests/game/game_scratch_dir.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/support/headless_window.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +81,6 @@ protected:
         return -1;
     }
 
-    WorkingDir workingDir;
+    GameFolder folder;
     HeadlessWindow window;
 };

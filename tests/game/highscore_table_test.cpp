@@ -1,5 +1,5 @@
 #include "HighscoreTable.h"
-#include "tests/game/game_scratch_dir.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 #include <d3dx9.h>
 #include "platform/surface.h"
 #include "tests/loader/test_images.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <string>
 
@@ -16,22 +16,6 @@ namespace {
 IDirect3DTexture9* const kUntouched = reinterpret_cast<IDirect3DTexture9*>(0x1234);
 
 // Runs a test from another working folder, so the game's relative paths can be tried as written.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::string& path) : previous(getcwd(nullptr, 0)) {
-        EXPECT_EQ(0, chdir(path.c_str()));
-    }
-    ~WorkingFolder() {
-        EXPECT_EQ(0, chdir(previous));
-        free(previous);
-    }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-private:
-    char* previous;
-};
-
 class CreateTextureFromFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -90,7 +74,7 @@ protected:
     IDirect3D9* d3d = nullptr;
     IDirect3DDevice9* device = nullptr;
     int texturesBefore = 0;
-    test_images::ScratchDir dir;
+    ScratchDir dir;
 };
 
 Bytes greyJpeg(uint8_t grey) {
@@ -102,7 +86,7 @@ Bytes greyJpeg(uint8_t grey) {
 TEST_F(CreateTextureFromFile, PngBecomesTextureOfItsOwnSize) {
     const std::vector<uint32_t> argb = {0xFF102030, 0x00FFFFFF, 0x80FF00FF,
                                         0x01020304, 0xFFFFFFFF, 0x7F000000};
-    const std::string file = dir.write("bild.png", test_images::encodeArgbPng(3, 2, argb));
+    const std::string file = dir.Write("bild.png", test_images::encodeArgbPng(3, 2, argb));
     IDirect3DTexture9* texture = nullptr;
     D3DXIMAGE_INFO info = {};
     ASSERT_EQ(S_OK, load(file, &texture, 0, &info));
@@ -128,7 +112,7 @@ TEST_F(CreateTextureFromFile, PngBecomesTextureOfItsOwnSize) {
 TEST_F(CreateTextureFromFile, JpegBecomesOpaqueTexture) {
     IDirect3DTexture9* texture = nullptr;
     D3DXIMAGE_INFO info = {};
-    ASSERT_EQ(S_OK, load(dir.write("holz.jpg", greyJpeg(0x60)), &texture, 0, &info));
+    ASSERT_EQ(S_OK, load(dir.Write("holz.jpg", greyJpeg(0x60)), &texture, 0, &info));
     EXPECT_EQ(8u, texture->Width());
     EXPECT_EQ(D3DFMT_X8R8G8B8, info.Format);
     for (int i = 0; i < 64; ++i) {
@@ -140,7 +124,7 @@ TEST_F(CreateTextureFromFile, JpegBecomesOpaqueTexture) {
 
 TEST_F(CreateTextureFromFile, ColourKeyClearsOnlyExactMatches) {
     const std::vector<uint32_t> argb = {0xFFFF00FF, 0x80FF00FF, 0xFFFE00FF, 0xFF00FF00};
-    const std::string file = dir.write("loch.png", test_images::encodeArgbPng(2, 2, argb));
+    const std::string file = dir.Write("loch.png", test_images::encodeArgbPng(2, 2, argb));
     EXPECT_EQ((std::vector<uint32_t>{0x00000000, 0x80FF00FF, 0xFFFE00FF, 0xFF00FF00}),
               texelsOf(file, 0xFFFF00FF));
     EXPECT_EQ(argb, texelsOf(file, 0));
@@ -155,15 +139,15 @@ TEST_F(CreateTextureFromFile, ColourKeyClearsOnlyExactMatches) {
     palette.rows = {0, 1};
     palette.palette = {{255, 0, 255}, {10, 20, 30}};
     EXPECT_EQ((std::vector<uint32_t>{0x00000000, 0xFF0A141E}),
-              texelsOf(dir.write("palette.png", test_images::encodePng(palette)), 0xFFFF00FF));
+              texelsOf(dir.Write("palette.png", test_images::encodePng(palette)), 0xFFFF00FF));
 }
 
 TEST_F(CreateTextureFromFile, WindowsPathsNameTheSameFile) {
     const Bytes png = test_images::encodeArgbPng(1, 1, {0xFF123456});
-    dir.write("Grafik/0.png", png);
-    dir.write("Grafik/holz.jpg", greyJpeg(0x80));
+    dir.Write("Grafik/0.png", png);
+    dir.Write("Grafik/holz.jpg", greyJpeg(0x80));
     {
-        WorkingFolder inScratch(dir.path());
+        WorkingDirectory inScratch(dir.root);
         EXPECT_EQ((std::vector<uint32_t>{0xFF123456}), texelsOf("Grafik//0.png"));
         EXPECT_EQ(64u, texelsOf("Grafik\\holz.jpg").size());
         EXPECT_EQ(1u, texelsOf(".\\\\Grafik\\/0.png").size());
@@ -171,32 +155,32 @@ TEST_F(CreateTextureFromFile, WindowsPathsNameTheSameFile) {
         expectRefused("Grafik\\Holz.jpg");
         expectRefused("Grafik\\holz.JPG");
     }
-    EXPECT_EQ(1u, texelsOf(dir.path() + "\\Grafik\\0.png").size());
+    EXPECT_EQ(1u, texelsOf(dir.root.string() + "\\Grafik\\0.png").size());
 }
 
 TEST_F(CreateTextureFromFile, ContentDecidesTheFormatNotTheName) {
     EXPECT_EQ((std::vector<uint32_t>{0xFF654321}),
-              texelsOf(dir.write("named.jpg", test_images::encodeArgbPng(1, 1, {0xFF654321}))));
-    EXPECT_EQ(64u, texelsOf(dir.write("named.png", greyJpeg(0x20))).size());
-    EXPECT_EQ(64u, texelsOf(dir.write("no_extension", greyJpeg(0x20))).size());
-    expectRefused(dir.write("text.png", Bytes{'h', 'e', 'l', 'l', 'o'}));
+              texelsOf(dir.Write("named.jpg", test_images::encodeArgbPng(1, 1, {0xFF654321}))));
+    EXPECT_EQ(64u, texelsOf(dir.Write("named.png", greyJpeg(0x20))).size());
+    EXPECT_EQ(64u, texelsOf(dir.Write("no_extension", greyJpeg(0x20))).size());
+    expectRefused(dir.Write("text.png", Bytes{'h', 'e', 'l', 'l', 'o'}));
 }
 
 TEST_F(CreateTextureFromFile, BadFilesFailAndStoreNothing) {
     const Bytes png = test_images::encodeArgbPng(4, 4, std::vector<uint32_t>(16, 0xFF336699));
     const Bytes jpeg = greyJpeg(0x40);
-    expectRefused(dir.path() + "/missing.png");
+    expectRefused(dir.root.string() + "/missing.png");
     expectRefused("empty");
-    expectRefused(dir.path());
-    expectRefused(dir.write("empty.png", {}));
-    expectRefused(dir.write("short.png", Bytes(png.begin(), png.begin() + png.size() / 2)));
-    expectRefused(dir.write("short.jpg", Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2)));
-    expectRefused(dir.write("huge.png", test_images::pngHeaderClaiming(100000, 100000)));
-    expectRefused(dir.write("huge.jpg", test_images::withJpegSizeClaim(jpeg, 65000, 65000)));
+    expectRefused(dir.root.string());
+    expectRefused(dir.Write("empty.png", {}));
+    expectRefused(dir.Write("short.png", Bytes(png.begin(), png.begin() + png.size() / 2)));
+    expectRefused(dir.Write("short.jpg", Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2)));
+    expectRefused(dir.Write("huge.png", test_images::pngHeaderClaiming(100000, 100000)));
+    expectRefused(dir.Write("huge.jpg", test_images::withJpegSizeClaim(jpeg, 65000, 65000)));
 }
 
 TEST_F(CreateTextureFromFile, BadCallsFailAndStoreNothing) {
-    const std::string file = dir.write("ok.png", test_images::encodeArgbPng(2, 2, {1, 2, 3, 4}));
+    const std::string file = dir.Write("ok.png", test_images::encodeArgbPng(2, 2, {1, 2, 3, 4}));
     IDirect3DTexture9* texture = kUntouched;
     EXPECT_TRUE(FAILED(D3DXCreateTextureFromFileExA(
         nullptr, file.c_str(), D3DX_DEFAULT, D3DX_DEFAULT, D3DX_DEFAULT, 0, D3DFMT_UNKNOWN,
@@ -221,7 +205,7 @@ TEST_F(CreateTextureFromFile, BadCallsFailAndStoreNothing) {
 }
 
 TEST_F(CreateTextureFromFile, DeviceRefusingTheTextureStoresNothing) {
-    const std::string file = dir.write("ok.png", test_images::encodeArgbPng(1, 1, {0xFFFFFFFF}));
+    const std::string file = dir.Write("ok.png", test_images::encodeArgbPng(1, 1, {0xFFFFFFFF}));
     d3d9_testing::faults().failCreateTexture = 1;
     expectRefused(file);
     EXPECT_EQ(1u, texelsOf(file).size());

@@ -1,5 +1,6 @@
 #include "platform/loader/image_file.h"
 #include "tests/loader/test_images.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,16 @@ TEST(ImageFile, WindowsPathsBecomeLocalPaths) {
 }
 
 TEST(ImageFile, ReadsWholeFilesOnly) {
-    test_images::ScratchDir dir;
+    ScratchDir dir;
     test_images::Bytes content(200000);
     for (size_t i = 0; i < content.size(); ++i)
         content[i] = uint8_t(i * 31);
     std::vector<uint8_t> read = {1, 2, 3};
-    ASSERT_TRUE(loader::readFile(dir.write("big.bin", content), read));
+    ASSERT_TRUE(loader::readFile(dir.Write("big.bin", content), read));
     EXPECT_EQ(content, read);
-    ASSERT_TRUE(loader::readFile(dir.write("empty.bin", {}), read));
+    ASSERT_TRUE(loader::readFile(dir.Write("empty.bin", {}), read));
     EXPECT_TRUE(read.empty());
 
-    EXPECT_FALSE(loader::readFile(dir.path() + "/missing.bin", read));
-    EXPECT_FALSE(loader::readFile(dir.path(), read));
+    EXPECT_FALSE(loader::readFile(dir.root.string() + "/missing.bin", read));
+    EXPECT_FALSE(loader::readFile(dir.root.string(), read));
 }

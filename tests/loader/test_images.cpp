@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include <jpeglib.h>
@@ -155,26 +153,6 @@ Bytes withJpegSizeClaim(Bytes jpeg, uint16_t width, uint16_t height) {
         return jpeg;
     }
     throw std::runtime_error("no frame header in the JPEG");
-}
-
-ScratchDir::ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "loader-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a scratch folder");
-    root = pattern;
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root, ignored);
-}
-
-std::string ScratchDir::write(const std::string& name, const Bytes& bytes) const {
-    std::filesystem::path file = std::filesystem::path(root) / name;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return file.string();
 }
 
 } // namespace test_images

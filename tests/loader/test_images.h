@@ -44,20 +44,4 @@ Bytes pngHeaderClaiming(uint32_t width, uint32_t height);
 // The JPEG with the size in its frame header replaced.
 Bytes withJpegSizeClaim(Bytes jpeg, uint16_t width, uint16_t height);
 
-// A fresh folder under the system's temporary folder, removed with its content.
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const std::string& path() const { return root; }
-    // Writes the bytes to the relative name (folders made as needed); returns the full path.
-    std::string write(const std::string& name, const Bytes& bytes) const;
-
-private:
-    std::string root;
-};
-
 } // namespace test_images

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tests/support/live_objects.h"
+#include "tests/support/scratch_dir.h"
 
 #include "platform/d3d9_testing.h"
 #include "platform/surface.h"
@@ -13,7 +14,6 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -41,35 +41,23 @@ inline bool WriteSolidPng(const std::string& path, int width, int height, uint32
     return WritePng(path, width, height, std::vector<uint32_t>((size_t)width * height, argb));
 }
 
-// A fresh temporary folder with an empty "Grafik" inside, made the working
-// directory for the object's lifetime.
+// A scratch folder with an empty "Grafik" inside, made the working directory for the
+// object's lifetime.
 class ScratchFolder {
 public:
-    ScratchFolder() {
-        char pattern[] = "/tmp/quorvel-render-XXXXXX";
-        root = mkdtemp(pattern);
-        std::filesystem::create_directory(root / "Grafik");
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(root);
-    }
-    ~ScratchFolder() {
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(root);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ScratchFolder() : madeImages(std::filesystem::create_directory(scratch.root / "Grafik")) {}
 
     // An image under "Grafik"; the width tells images apart in a texture.
     void AddImage(const std::string& name, int width, int height = 4, uint32_t argb = 0xFFFFFFFF) {
         ASSERT_TRUE(WriteSolidPng(ImagePath(name), width, height, argb));
     }
 
-    std::string ImagePath(const std::string& name) { return (root / "Grafik" / name).string(); }
-
-    std::filesystem::path root;
+    std::string ImagePath(const std::string& name) { return scratch.Path("Grafik/" + name); }
 
 private:
-    std::filesystem::path previous;
+    ScratchDir scratch;
+    bool madeImages = false;
+    WorkingDirectory here{scratch.root};
 };
 
 // The program's device on a small headless window, and a check when the

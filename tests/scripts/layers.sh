@@ -3,6 +3,7 @@
 # shell/, none of the three reaches into the platform's own folders (only its
 # Windows headers by their real names), and nothing outside platform/ includes GTK.
 # Usage: layers.sh <build_dir> <source_dir>
+# ctest: unit
 set -u
 source=$2
 cd "$source" || exit 1

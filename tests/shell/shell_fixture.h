@@ -8,12 +8,14 @@
 #include "platform/win32_headless.h"
 #include "Graphics.h"
 #include "Window.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <new>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -93,14 +95,8 @@ inline std::vector<int> Scores(const HighscoreTable& table) {
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* source = std::getenv("QUORVEL_SOURCE_DIR");
-        fs::path sourceDir = source ? fs::path(source) : fs::current_path();
-        previousDir = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "quorvel-shell-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        workDir = pattern;
-        fs::create_directory_symlink(sourceDir / "Grafik", workDir / "Grafik");
-        fs::current_path(workDir);
+        folder.emplace();
+        workDir = folder->scratch.root;
 
         g_game.~Game();
         new (&g_game) Game();
@@ -124,13 +120,12 @@ protected:
     // Every scripted action was one the player could do when it came, unless the test says.
     void TearDown() override {
         EXPECT_EQ(headless::Refused(), expectedRefusals);
-        fs::current_path(previousDir);
-        fs::remove_all(workDir);
+        folder.reset();
     }
 
     std::vector<std::string> expectedRefusals;
     d3d9_testing::LiveObjects liveAtStart;
-    fs::path previousDir;
+    std::optional<GameFolder> folder;
     fs::path workDir;
 };
 
