@@ -1,19 +1,27 @@
 // Paths and file reading for the texture loader.
 #include "platform/loader/image_file.h"
 
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace loader {
 
 namespace {
 
-// Far beyond any compressed image of the accepted size, yet a bound on what a
-// stray path (a device, a huge unrelated file) can make the loader read.
-constexpr size_t kMaxFileBytes = 512u * 1024 * 1024;
+struct OpenFile {
+    // Without O_NONBLOCK, opening a FIFO that no one writes to waits forever.
+    explicit OpenFile(const std::string& path)
+        : descriptor(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
+    ~OpenFile() {
+        if (descriptor >= 0)
+            close(descriptor);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
 
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
+    int descriptor = -1;
 };
 
 } // namespace
@@ -30,19 +38,24 @@ std::string localPath(const char* path) {
 }
 
 bool readFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
+    OpenFile file(path);
+    struct stat status = {};
+    if (file.descriptor < 0 || fstat(file.descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > off_t(kMaxFileBytes))
         return false;
-    bytes.clear();
-    uint8_t chunk[64 * 1024];
-    for (;;) {
-        size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        if (bytes.size() + got > kMaxFileBytes)
+    // The file as it stood when it was opened: one that shrinks meanwhile
+    // fails, one that grows is read to its old length.
+    bytes.resize(size_t(status.st_size));
+    size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = read(file.descriptor, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
             return false;
-        bytes.insert(bytes.end(), chunk, chunk + got);
-        if (got < sizeof chunk)
-            return !std::ferror(file.get());
+        filled += size_t(got);
     }
+    return true;
 }
 
 } // namespace loader

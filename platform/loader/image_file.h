@@ -1,19 +1,26 @@
 // Finding and reading the image file a game path names.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace loader {
 
+// No file larger than this is read: the game's largest image is well under a
+// megabyte, and a stray path (a disk image, a huge unrelated file) must not
+// make a texture load cost seconds and hundreds of megabytes.
+constexpr size_t kMaxFileBytes = size_t(16) << 20;
+
 // The local form of a path written the Windows way: "Grafik\holz.jpg" and
 // "Grafik//0.png" become "Grafik/holz.jpg" and "Grafik/0.png". Backslashes
 // become slashes and runs of slashes collapse; letter case stays as written.
 std::string localPath(const char* path);
 
-// The whole content of the file; false when it cannot be opened or read, or
-// is larger than any image this loader would accept.
+// The whole content of a regular file of at most kMaxFileBytes. False, without
+// waiting or reading, for anything else under that name (a FIFO, a device, a
+// socket, a folder, a larger file), and when the file cannot be read.
 bool readFile(const std::string& path, std::vector<uint8_t>& bytes);
 
 } // namespace loader
