@@ -3,6 +3,7 @@
 #include "platform/d3d9/draw_recorder.h"
 #include "platform/d3d9/object_registry.h"
 #include "platform/d3d9/pixel_fill.h"
+#include "platform/d3d9/texture_memory.h"
 #include "platform/surface.h"
 
 #include <algorithm>
@@ -169,6 +170,10 @@ HRESULT IDirect3DDevice9::Present(const RECT* /*source*/, const RECT* /*dest*/, 
     return S_OK;
 }
 
+UINT IDirect3DDevice9::GetAvailableTextureMem() {
+    return UINT(d3d9_internal::availableTextureMemory());
+}
+
 HRESULT IDirect3DDevice9::CreateTexture(UINT texWidth, UINT texHeight, UINT /*levels*/,
                                         DWORD /*usage*/, D3DFORMAT format, D3DPOOL pool,
                                         IDirect3DTexture9** texture, HANDLE* /*sharedHandle*/) {
@@ -184,7 +189,15 @@ HRESULT IDirect3DDevice9::CreateTexture(UINT texWidth, UINT texHeight, UINT /*le
     if (d3d9_internal::takeFault(d3d9_testing::faults().failCreateTexture)) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
-    *texture = new IDirect3DTexture9(texWidth, texHeight, format, pool);
+    if (!d3d9_internal::takeTextureMemory(texWidth, texHeight)) {
+        return D3DERR_OUTOFVIDEOMEMORY;
+    }
+    try {
+        *texture = new IDirect3DTexture9(texWidth, texHeight, format, pool);
+    } catch (...) {
+        d3d9_internal::returnTextureMemory(texWidth, texHeight);
+        throw;
+    }
     return S_OK;
 }
 

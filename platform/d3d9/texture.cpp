@@ -1,6 +1,7 @@
 #include <d3d9.h>
 #include "platform/d3d9/alpha_runs.h"
 #include "platform/d3d9/object_registry.h"
+#include "platform/d3d9/texture_memory.h"
 
 #include <cstddef>
 
@@ -19,6 +20,7 @@ IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, 
 }
 
 IDirect3DTexture9::~IDirect3DTexture9() {
+    d3d9_internal::returnTextureMemory(width, height);
     --d3d9_internal::liveCounts().textures;
 }
 

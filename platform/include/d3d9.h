@@ -8,6 +8,11 @@
 // is bound, as Direct3D 9 does, and one on the Direct3D object that made it,
 // so the objects may be released in any order.
 //
+// Textures share one budget of texture memory, 256 MB as on a card of the
+// game's time, four bytes a texel: a CreateTexture beyond what is left fails
+// with D3DERR_OUTOFVIDEOMEMORY and allocates nothing; a freed texture gives
+// its share back.
+//
 // Drawing: triangle lists of pre-transformed vertices (FVF 0x104: x, y, z,
 // rhw, u, v) from stream 0, with the texture of stage 0.
 // - Rasterisation follows Direct3D 9: pixel centres at integer coordinates,
@@ -241,6 +246,8 @@ public:
     HRESULT Present(const RECT* source, const RECT* dest, HWND overrideWindow,
                     const RGNDATA* dirtyRegion);
 
+    // Bytes of texture memory left for new textures.
+    UINT GetAvailableTextureMem();
     HRESULT CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format,
                           D3DPOOL pool, IDirect3DTexture9** texture, HANDLE* sharedHandle);
     HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,

@@ -14,17 +14,35 @@ bool isOwnSize(UINT requested, uint32_t own) {
     return requested == 0 || requested == D3DX_DEFAULT || requested == own;
 }
 
+// The loader's textures hold 32 bits a texel.
+uint64_t textureBytes(uint32_t width, uint32_t height) {
+    return uint64_t(width) * height * sizeof(uint32_t);
+}
+
 HRESULT loadTexture(IDirect3DDevice9* device, const char* srcFile, UINT width, UINT height,
                     DWORD usage, D3DFORMAT format, D3DPOOL pool, D3DCOLOR colorKey,
                     D3DXIMAGE_INFO* srcInfo, IDirect3DTexture9** texture) {
     std::vector<uint8_t> bytes;
     if (!loader::readFile(loader::localPath(srcFile), bytes))
         return E_FAIL;
+
+    // Asked as soon as the file's header tells the size, so an image the
+    // device has no room for is refused without being decoded.
+    HRESULT refusal = E_FAIL;
+    auto fitsDevice = [&](uint32_t imageWidth, uint32_t imageHeight) {
+        if (!isOwnSize(width, imageWidth) || !isOwnSize(height, imageHeight)) {
+            refusal = D3DERR_INVALIDCALL;
+            return false;
+        }
+        if (textureBytes(imageWidth, imageHeight) > device->GetAvailableTextureMem()) {
+            refusal = D3DERR_OUTOFVIDEOMEMORY;
+            return false;
+        }
+        return true;
+    };
     loader::DecodedImage image;
-    if (!loader::decodeImage(bytes.data(), bytes.size(), image))
-        return E_FAIL;
-    if (!isOwnSize(width, image.width) || !isOwnSize(height, image.height))
-        return D3DERR_INVALIDCALL;
+    if (!loader::decodeImage(bytes.data(), bytes.size(), image, fitsDevice))
+        return refusal;
 
     loader::applyColorKey(image, colorKey);
     const D3DFORMAT textureFormat = format == D3DFMT_UNKNOWN ? D3DFMT_A8R8G8B8 : format;

@@ -11,8 +11,10 @@ uint32_t argb(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
 
 } // namespace
 
-bool isAcceptedSize(uint32_t width, uint32_t height) {
-    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide;
+bool admitsSize(uint32_t width, uint32_t height, const SizeCheck& check) {
+    const bool accepted =
+        width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide;
+    return accepted && (!check || check(width, height));
 }
 
 void appendRgbaRow(const uint8_t* rgba, uint32_t width, std::vector<uint32_t>& texels) {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace loader {
@@ -18,7 +19,13 @@ struct DecodedImage {
     std::vector<uint32_t> texels;
 };
 
-bool isAcceptedSize(uint32_t width, uint32_t height);
+// Asked once a file's header has told the image's size, before any pixel
+// memory is taken; false stops the decoding. The texture loader asks the
+// device here, so an image the device has no room for costs no decoding.
+typedef std::function<bool(uint32_t width, uint32_t height)> SizeCheck;
+
+// True for a size within kMaxImageSide that `check`, when given, lets through.
+bool admitsSize(uint32_t width, uint32_t height, const SizeCheck& check);
 
 // Append one decoded row of 8-bit samples as texels.
 void appendRgbaRow(const uint8_t* rgba, uint32_t width, std::vector<uint32_t>& texels);

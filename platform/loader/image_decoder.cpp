@@ -6,11 +6,11 @@
 
 namespace loader {
 
-bool decodeImage(const uint8_t* data, size_t size, DecodedImage& image) {
+bool decodeImage(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check) {
     if (hasPngSignature(data, size))
-        return decodePng(data, size, image);
+        return decodePng(data, size, image, check);
     if (hasJpegSignature(data, size))
-        return decodeJpeg(data, size, image);
+        return decodeJpeg(data, size, image, check);
     return false;
 }
 

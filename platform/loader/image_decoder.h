@@ -6,7 +6,9 @@
 
 namespace loader {
 
-// False for a format that is neither PNG nor JPEG and for any decoding failure.
-bool decodeImage(const uint8_t* data, size_t size, DecodedImage& image);
+// False for a format that is neither PNG nor JPEG, for any decoding failure
+// and for a size that `check` refuses (see SizeCheck).
+bool decodeImage(const uint8_t* data, size_t size, DecodedImage& image,
+                 const SizeCheck& check = SizeCheck());
 
 } // namespace loader

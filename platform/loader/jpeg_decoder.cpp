@@ -102,7 +102,7 @@ bool hasJpegSignature(const uint8_t* data, size_t size) {
     return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
 }
 
-bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
+bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check) {
     JpegReader reader;
     jpeg_decompress_struct* decoder = &reader.decoder;
     if (!createDecoder(decoder, &reader.errors))
@@ -110,7 +110,7 @@ bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image) {
     decoder->progress = &reader.progress;
     if (!readHeader(decoder, &reader.errors, data, size))
         return false;
-    if (!isAcceptedSize(decoder->image_width, decoder->image_height))
+    if (!admitsSize(decoder->image_width, decoder->image_height, check))
         return false;
     if (!startRgbOutput(decoder, &reader.errors) || decoder->output_components != 3)
         return false;

@@ -8,7 +8,7 @@ namespace loader {
 bool hasJpegSignature(const uint8_t* data, size_t size);
 
 // False, with `image` unspecified, for anything libjpeg rejects, for a file
-// that ends early and for a size outside isAcceptedSize.
-bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image);
+// that ends early and for a size that admitsSize refuses.
+bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check);
 
 } // namespace loader

@@ -94,7 +94,7 @@ bool hasPngSignature(const uint8_t* data, size_t size) {
     return size >= 8 && png_sig_cmp(data, 0, 8) == 0;
 }
 
-bool decodePng(const uint8_t* data, size_t size, DecodedImage& image) {
+bool decodePng(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check) {
     PngReader reader;
     if (!reader.info)
         return false;
@@ -107,7 +107,7 @@ bool decodePng(const uint8_t* data, size_t size, DecodedImage& image) {
 
     image.width = png_get_image_width(reader.png, reader.info);
     image.height = png_get_image_height(reader.png, reader.info);
-    if (!isAcceptedSize(image.width, image.height))
+    if (!admitsSize(image.width, image.height, check))
         return false;
     image.hasAlpha = fileHasAlpha(reader.png, reader.info);
 

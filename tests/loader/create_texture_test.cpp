@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <string>
 
 using test_images::Bytes;
@@ -209,4 +208,22 @@ TEST_F(CreateTextureFromFile, DeviceRefusingTheTextureStoresNothing) {
     d3d9_testing::faults().failCreateTexture = 1;
     expectRefused(file);
     EXPECT_EQ(1u, texelsOf(file).size());
+}
+
+// The device is asked for the texture as soon as the header tells the size. A
+// header with no image data after it shows the order: decoded first, it would
+// fail for the missing data instead.
+TEST_F(CreateTextureFromFile, ImageWithoutRoomOnTheDeviceIsRefusedBeforeDecoding) {
+    IDirect3DTexture9* held = nullptr;
+    ASSERT_EQ(S_OK, load(dir.Write("dot.png", test_images::encodeArgbPng(1, 1, {1})), &held));
+    // With one texel of the texture memory taken, an image of the largest side has no room.
+    const Bytes png = test_images::pngHeaderClaiming(8192, 8192);
+    const Bytes jpeg = test_images::withJpegSizeClaim(greyJpeg(0x40), 8192, 8192);
+    for (const std::string& file : {dir.Write("50p.png", png), dir.Write("holz.jpg", jpeg)}) {
+        IDirect3DTexture9* texture = kUntouched;
+        EXPECT_EQ(D3DERR_OUTOFVIDEOMEMORY, load(file, &texture)) << file;
+        EXPECT_EQ(kUntouched, texture);
+    }
+    EXPECT_EQ(texturesBefore + 1, d3d9_testing::liveObjects().textures);
+    held->Release();
 }

@@ -137,6 +137,7 @@ Bytes pngHeaderClaiming(uint32_t width, uint32_t height) {
     putBigEndian32(header, height);
     header.insert(header.end(), {8, PNG_COLOR_TYPE_RGBA, 0, 0, 0});
     putChunk(out, "IHDR", header);
+    putChunk(out, "IDAT", {});
     putChunk(out, "IEND", {});
     return out;
 }

@@ -39,7 +39,8 @@ Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& s
 // refined bit by bit: 1 + 63 * (refinements + 1) scans.
 Bytes encodeManyScanJpeg(uint32_t side, int refinements);
 
-// A PNG of nothing but a valid IHDR and IEND chunk declaring the given size.
+// A PNG that declares the given size and ends where its image data begins: a
+// valid IHDR, an empty IDAT and IEND.
 Bytes pngHeaderClaiming(uint32_t width, uint32_t height);
 // The JPEG with the size in its frame header replaced.
 Bytes withJpegSizeClaim(Bytes jpeg, uint16_t width, uint16_t height);
