@@ -37,7 +37,9 @@ test-asan: deps
 		ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # A short run of every fuzz target over its corpus, plus a few seconds of new inputs
-# (kept in build-fuzz, so the committed seeds stay as they are).
+# (kept in build-fuzz, so the committed seeds stay as they are). Every sanitizer finding
+# stops a run; the canary, a deliberate signed overflow, shows that it still does.
+fuzz: export UBSAN_OPTIONS = halt_on_error=1:print_stacktrace=1
 fuzz: deps
 	CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
@@ -48,6 +50,12 @@ fuzz: deps
 		echo "== $$name"; \
 		$$f -max_total_time=10 -rss_limit_mb=1024 $$found $$corpus || exit 1; \
 	done
+	@echo "== canary_signed_overflow, which must stop"; \
+	if build-fuzz/tests/fuzz/canary_signed_overflow -runs=10 -artifact_prefix=build-fuzz/ \
+		>build-fuzz/canary.log 2>&1; then \
+		cat build-fuzz/canary.log; echo "undefined behaviour did not stop a fuzz run"; exit 1; \
+	fi; \
+	grep -q "signed integer overflow" build-fuzz/canary.log || { cat build-fuzz/canary.log; exit 1; }
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
