@@ -1,0 +1,119 @@
+# Odd things a player's folder may hold in place of an image: a FIFO and a link to /dev/zero as
+# the background and as the points label every slot loads, and a small PNG declaring 8192 x 8192
+# as that label. Each time the window appears within seconds, the game plays a jump and quits,
+# and its peak memory stays near a normal start's; with a bad label nothing else is lost.
+source "$(dirname "$0")/e2e_common.bash"
+
+# Peak memory may exceed a normal start's by this much at most: the reading of a few files.
+MEMORY_MARGIN_KB=$((64 * 1024))
+# A game whose memory passes this is ended at once, so a fault costs a failure, not the machine.
+MEMORY_GUARD_KB=$((2 * 1024 * 1024))
+
+peak_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$GAME_PID/status"; }
+
+# Ends the game should its memory run away; leaves a note that it did.
+guard_memory() {
+    local rss
+    while kill -0 "$GAME_PID" 2>/dev/null; do
+        rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$GAME_PID/status" 2>/dev/null || true)
+        if [ "${rss:-0}" -gt "$MEMORY_GUARD_KB" ]; then
+            echo "$rss" >"$WORK/runaway"
+            kill -9 "$GAME_PID"
+            return
+        fi
+        sleep 0.05
+    done
+}
+
+# A PNG of 8192 x 8192 RGB texels in broad stripes: a few hundred kilobytes of file, 256 MB
+# of texture.
+write_huge_png() {
+    perl -MCompress::Zlib -e '
+        my ($width, $height) = (8192, 8192);
+        sub chunk {
+            my ($type, $data) = @_;
+            return pack("N", length $data) . $type . $data . pack("N", crc32($type . $data));
+        }
+        my $deflater = deflateInit(-Level => 9) or die;
+        my $image = "";
+        for my $y (0 .. $height - 1) {
+            my ($out) = $deflater->deflate("\0" . (chr(($y >> 6) & 1 ? 0xAA : 0x33) x (3 * $width)));
+            $image .= $out;
+        }
+        my ($out) = $deflater->flush();
+        $image .= $out;
+        print "\x89PNG\r\n\x1a\n", chunk("IHDR", pack("NNCCCCC", $width, $height, 8, 2, 0, 0, 0)),
+            chunk("IDAT", $image), chunk("IEND", "");' >"$1"
+}
+
+# The client area at the start prompt, the blinking prompt blacked out.
+prompt_frame() {
+    import -window root "$WORK/shot.png"
+    convert "$WORK/shot.png" -crop "594x551+$CLIENT_X+$CLIENT_Y" +repage -fill black \
+        -draw "rectangle 110,220 460,285" "$1"
+}
+
+# Starts the game in the prepared folder, plays the first jump and quits; sets PEAK_KB and
+# saves the prompt's frame as $WORK/<name>.png.
+start_play_and_quit() {
+    local name=$1 shown_ms cpu_ms
+    start_game
+    guard_memory &
+    local guard=$!
+    wait_window "Quorvel 2.0" 5 >/dev/null || fail "$name: no window within 5 s"
+    shown_ms=$((($(date +%s%N) - START_NS) / 1000000))
+    cpu_ms=$(game_cpu_ms)
+    find_client_area
+    wait_board "$(board_with -1 16)" 10 $(seq 0 32) || fail "$name: not the start board"
+    prompt_frame "$WORK/$name.png"
+    click_hole 4
+    click_hole 16
+    wait_board "$(board_with 16 4 9)" 10 4 9 16 || fail "$name: the first jump is not shown"
+    PEAK_KB=$(peak_kb)
+    quit_game
+    kill "$guard" 2>/dev/null || true
+    [ ! -e "$WORK/runaway" ] || fail "$name: ended at $(cat "$WORK/runaway") kB of memory"
+    echo "$name: window after ${shown_ms} ms (${cpu_ms} ms of CPU), peak memory $((PEAK_KB / 1024)) MB"
+}
+
+expect_peak_near_normal() {
+    [ "$PEAK_KB" -le $((NORMAL_PEAK_KB + MEMORY_MARGIN_KB)) ] ||
+        fail "$1: peak memory $((PEAK_KB / 1024)) MB against $((NORMAL_PEAK_KB / 1024)) MB normally"
+}
+
+# Only the label differs, and no label shows at the prompt: the frame is a normal start's.
+expect_normal_prompt() {
+    local differing
+    differing=$(compare -metric AE "$WORK/normal.png" "$WORK/$1.png" null: 2>&1 || true)
+    [ "$differing" = "0" ] || fail "$1: $differing pixels of the prompt differ from a normal start"
+}
+
+start_xvfb
+load_cell_references
+
+make_game_folder
+start_play_and_quit normal
+NORMAL_PEAK_KB=$PEAK_KB
+
+for image in holz.jpg 50p.png; do
+    make_game_folder
+    rm "$GAME_DIR/Grafik/$image"
+    mkfifo "$GAME_DIR/Grafik/$image"
+    start_play_and_quit "fifo-$image"
+    expect_peak_near_normal "fifo-$image"
+
+    make_game_folder
+    ln -sf /dev/zero "$GAME_DIR/Grafik/$image"
+    start_play_and_quit "zero-$image"
+    expect_peak_near_normal "zero-$image"
+done
+expect_normal_prompt fifo-50p.png
+expect_normal_prompt zero-50p.png
+
+make_game_folder
+write_huge_png "$GAME_DIR/Grafik/50p.png"
+start_play_and_quit huge-50p.png
+expect_peak_near_normal huge-50p.png
+expect_normal_prompt huge-50p.png
+
+echo "PASS"
