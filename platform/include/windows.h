@@ -5,7 +5,12 @@
 // Texts of the "A" functions are Windows-1252 bytes. A GTK 3 backend shows the
 // windows on a display; a headless backend (platform/win32_headless.h) keeps
 // them in memory and plays a scripted user for tests.
+//
+// A resource compiler reads this file too (it defines RC_INVOKED): it sees the
+// defines alone, the types and functions are kept from it.
 #pragma once
+
+#ifndef RC_INVOKED
 
 #include "win_types.h"
 
@@ -52,6 +57,8 @@ struct WNDCLASSEXA {
     LPCSTR lpszClassName;
     HICON hIconSm;
 };
+
+#endif // RC_INVOKED
 
 // Integer resource names: an id below 0x10000 travels in the pointer itself.
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
@@ -157,6 +164,12 @@ struct WNDCLASSEXA {
 
 #define BN_CLICKED 0
 
+// The language of the resources.
+#define LANG_GERMAN 0x07
+#define SUBLANG_GERMAN 0x01
+
+#ifndef RC_INVOKED
+
 // Window classes and windows.
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass);
 BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE instance);
@@ -199,3 +212,5 @@ UINT WINAPI GetDlgItemTextA(HWND dialog, int controlId, LPSTR text, int maxCount
 
 // The program's entry point, defined by the game; main() calls it.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
+
+#endif // RC_INVOKED

@@ -13,7 +13,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 "$artgen" "$out"
 status=0
-for file in "$source"/Grafik/* "$source"/resources/icon107.png "$source"/resources/cursor105.png; do
+for file in "$source"/Grafik/* "$source"/resources/icon107.ico "$source"/resources/cursor105.cur; do
     relative=${file#"$source"/}
     if ! cmp -s "$file" "$out/$relative"; then
         echo "differs from a fresh run: $relative"

@@ -12,7 +12,7 @@ bool DrawDigits(const std::string& grafik);       // 0.png to 9.png, highlight.p
 bool DrawLabels(const std::string& grafik);       // the rising points labels
 bool DrawPanels(const std::string& grafik);       // stats, combostat, time
 bool DrawOverlays(const std::string& grafik);     // GameOver, CTB, About
-bool DrawResources(const std::string& resources); // icon 107, cursor 105
+bool DrawResources(const std::string& resources); // icon107.ico, cursor105.cur
 
 // Composes the images in `grafik` at their places in the 594 x 551 client area
 // and writes pictures of the game into `outDir`, to look at.

@@ -1,6 +1,7 @@
 // The window's icon and the mouse cursor, 32 x 32 each.
 #include "artwork.h"
 #include "canvas.h"
+#include "icon_file.h"
 #include "palette.h"
 #include "shapes.h"
 
@@ -9,7 +10,8 @@
 
 namespace {
 
-// The board in little: a walnut disc, the felt cross, four pegs round the empty centre.
+// The board in little: a walnut disc, the felt cross, four pegs round the empty centre;
+// once in 24-bit colour and once in 256 colours.
 bool drawIcon(const std::string& resources) {
     Canvas canvas(32, 32);
     cairo_t* cr = canvas.cr();
@@ -35,10 +37,10 @@ bool drawIcon(const std::string& resources) {
     for (const auto& p : pegs) {
         DrawPeg(cr, p[0], p[1], 4.0, kIvoryPeg);
     }
-    return canvas.savePng(resources + "/icon107.png");
+    return SaveIcon(resources + "/icon107.ico", {{&canvas, 24}, {&canvas, 8}});
 }
 
-// A white arrow with a black outline; its tip, the hotspot, is pixel (0, 1).
+// A white arrow with a black outline in 16 colours; its tip, the hotspot, is pixel (0, 1).
 bool drawCursor(const std::string& resources) {
     static const char* const kArrow[] = {
         "B",           "BB",           "BWB",        "BWWB",      "BWWWB",
@@ -46,6 +48,7 @@ bool drawCursor(const std::string& resources) {
         "BWWWWWWWWWB", "BWWWWWWBBBBB", "BWWWBWWB",   "BWWBBWWB",  "BWB  BWWB",
         "BB   BWWB",   "B     BWWB",   "      BWWB", "       BB",
     };
+    const int tipX = 0;
     const int tipY = 1;
     Canvas canvas(32, 32);
     canvas.flush();
@@ -53,15 +56,15 @@ bool drawCursor(const std::string& resources) {
     for (const char* line : kArrow) {
         for (int x = 0; x < static_cast<int>(std::strlen(line)); ++x) {
             if (line[x] == 'B') {
-                canvas.pixel(x, row) = 0xFF000000u;
+                canvas.pixel(tipX + x, row) = 0xFF000000u;
             } else if (line[x] == 'W') {
-                canvas.pixel(x, row) = 0xFFFFFFFFu;
+                canvas.pixel(tipX + x, row) = 0xFFFFFFFFu;
             }
         }
         ++row;
     }
     canvas.markDirty();
-    return canvas.savePng(resources + "/cursor105.png");
+    return SaveCursor(resources + "/cursor105.cur", {&canvas, 4}, tipX, tipY);
 }
 
 } // namespace
