@@ -3,7 +3,7 @@
 #include "FrameTime.h"
 #include "Game.h"
 #include "HighscoreDialogs.h"
-#include "ResourceIds.h"
+#include "resource.h"
 #include "Window.h"
 
 #include <mmsystem.h>
@@ -21,9 +21,9 @@ void PumpMessages(MSG& msg) {
 void UpdateMenuGreying() {
     HMENU menu = GetMenu(g_window.GetHwnd());
     UINT state = MF_BYCOMMAND | (g_game.IsInProgress() ? MF_GRAYED : MF_ENABLED);
-    EnableMenuItem(menu, kCommandHighscores, state);
-    EnableMenuItem(menu, kCommandCredits, state);
-    EnableMenuItem(menu, kCommandActionMode, state);
+    EnableMenuItem(menu, ID_INFO_HIGHSCORES, state);
+    EnableMenuItem(menu, ID_INFO_CREDITS, state);
+    EnableMenuItem(menu, ID_GAME_ACTION_MODE, state);
 }
 
 // Only the Action clock can run out, so the Action table decides.

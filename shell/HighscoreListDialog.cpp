@@ -1,7 +1,7 @@
 #include "HighscoreDialogs.h"
 
 #include "Game.h"
-#include "ResourceIds.h"
+#include "resource.h"
 
 #include <cstdio>
 
@@ -21,7 +21,7 @@ void FillLines(HWND dialog) {
         const HighscoreEntry& entry = table.entry[kPlaces - place];
         char line[60];
         snprintf(line, sizeof line, kPlaceFormats[place - 1], entry.name, entry.score);
-        SetDlgItemTextA(dialog, kControlFirstPlace + place - 1, line);
+        SetDlgItemTextA(dialog, IDC_PLACE_1 + place - 1, line);
     }
 }
 
@@ -44,9 +44,9 @@ INT_PTR CALLBACK HighscoreDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         return TRUE;
     case WM_COMMAND:
         // Escape and the close box are ignored: only "OK" closes the list.
-        if (LOWORD(wParam) == kControlOk) {
+        if (LOWORD(wParam) == IDC_LIST_OK) {
             EndDialog(dialog, 0);
-        } else if (LOWORD(wParam) == kControlResetList) {
+        } else if (LOWORD(wParam) == IDC_LIST_RESET) {
             AskToResetList(dialog);
         }
         return TRUE;

@@ -1,7 +1,7 @@
 #include "HighscoreDialogs.h"
 
 #include "Game.h"
-#include "ResourceIds.h"
+#include "resource.h"
 #include "Window.h"
 
 HighscoreTable& CurrentModeTable() {
@@ -15,6 +15,6 @@ void OfferHighscoreEntry(HighscoreTable& table) {
     }
     HINSTANCE instance = g_window.GetInstance();
     HWND owner = g_window.GetHwnd();
-    DialogBoxParamA(instance, MAKEINTRESOURCE(kDialogName), owner, NameDlgProc, 0);
-    DialogBoxParamA(instance, MAKEINTRESOURCE(kDialogHighscores), owner, HighscoreDlgProc, 0);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_NAME_ENTRY), owner, NameDlgProc, 0);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TOP_FIVE), owner, HighscoreDlgProc, 0);
 }

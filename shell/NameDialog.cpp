@@ -1,7 +1,7 @@
 #include "HighscoreDialogs.h"
 
 #include "Game.h"
-#include "ResourceIds.h"
+#include "resource.h"
 
 #include <cstdio>
 
@@ -13,14 +13,14 @@ void InitNameDialog(HWND dialog) {
                                   : "Glückwunsch Highscore! (Normal Mode)");
     char scoreText[20];
     snprintf(scoreText, sizeof scoreText, "%i", g_game.GetScore());
-    SetDlgItemTextA(dialog, kControlScore, scoreText);
-    SetDlgItemTextA(dialog, kControlNameEdit, action ? "Action Player" : "Normal Player");
+    SetDlgItemTextA(dialog, IDC_SCORE, scoreText);
+    SetDlgItemTextA(dialog, IDC_NAME_EDIT, action ? "Action Player" : "Normal Player");
 }
 
 // The name field holds 19 characters and its terminator; a longer entry is cut.
 void EnterName(HWND dialog) {
     char name[20] = {};
-    GetDlgItemTextA(dialog, kControlNameEdit, name, sizeof name);
+    GetDlgItemTextA(dialog, IDC_NAME_EDIT, name, sizeof name);
     CurrentModeTable().Insert(name, g_game.GetScore());
     EndDialog(dialog, 0);
 }

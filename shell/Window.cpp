@@ -1,6 +1,6 @@
 #include "Window.h"
 
-#include "ResourceIds.h"
+#include "resource.h"
 #include "WndProc.h"
 
 Window g_window;
@@ -29,14 +29,14 @@ HRESULT Window::Create(HINSTANCE instance, int width, int height, int x, int y, 
     windowClass.cbClsExtra = 0;
     windowClass.cbWndExtra = 0;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCE(iconId));
-    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCE(cursorId));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(iconId));
+    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCEA(cursorId));
     windowClass.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
-    windowClass.lpszMenuName = MAKEINTRESOURCE(menuId);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(menuId);
     windowClass.lpszClassName = className;
     windowClass.hIconSm = nullptr;
 
-    menuHandle = LoadMenuA(instance, MAKEINTRESOURCE(menuId));
+    menuHandle = LoadMenuA(instance, MAKEINTRESOURCEA(menuId));
 
     if (RegisterClassExA(&windowClass) == 0) {
         created = 0;
@@ -70,8 +70,8 @@ HRESULT CreateMainWindow(HINSTANCE instance) {
     const int size = 600;
     int x = GetSystemMetrics(SM_CXSCREEN) / 2 - size / 2;
     int y = GetSystemMetrics(SM_CYSCREEN) / 2 - size / 2;
-    if (g_window.Create(instance, size, size, x, y, "Quorvel 2.0", kMenuMain, kIconMain,
-                        kCursorMain, WS_SYSMENU, WndProc, "GameWindow") == E_FAIL) {
+    if (g_window.Create(instance, size, size, x, y, "Quorvel 2.0", IDR_MAIN_MENU, IDI_GAME_ICON,
+                        IDC_ARROW_CURSOR, WS_SYSMENU, WndProc, "GameWindow") == E_FAIL) {
         return E_FAIL;
     }
     gameOverShown = 0;

@@ -2,7 +2,7 @@
 
 #include "Game.h"
 #include "HighscoreDialogs.h"
-#include "ResourceIds.h"
+#include "resource.h"
 #include "Window.h"
 
 namespace {
@@ -24,7 +24,7 @@ void AskToQuit(HWND hwnd) {
 
 void ToggleActionMode(HWND hwnd) {
     int on = actionChecked ? 0 : 1;
-    CheckMenuItem(GetMenu(hwnd), kCommandActionMode,
+    CheckMenuItem(GetMenu(hwnd), ID_GAME_ACTION_MODE,
                   MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
     g_game.SetActionMode(on);
     actionChecked = on;
@@ -32,20 +32,20 @@ void ToggleActionMode(HWND hwnd) {
 
 void OnCommand(HWND hwnd, int command) {
     switch (command) {
-    case kCommandNew:
+    case ID_GAME_NEW:
         AskForNewGame(hwnd);
         break;
-    case kCommandQuit:
+    case ID_GAME_QUIT:
         AskToQuit(hwnd);
         break;
-    case kCommandHighscores:
-        DialogBoxParamA(g_window.GetInstance(), MAKEINTRESOURCE(kDialogHighscores),
-                        g_window.GetHwnd(), HighscoreDlgProc, 0);
+    case ID_INFO_HIGHSCORES:
+        DialogBoxParamA(g_window.GetInstance(), MAKEINTRESOURCEA(IDD_TOP_FIVE), g_window.GetHwnd(),
+                        HighscoreDlgProc, 0);
         break;
-    case kCommandCredits:
+    case ID_INFO_CREDITS:
         g_game.SetAbout(TRUE);
         break;
-    case kCommandActionMode:
+    case ID_GAME_ACTION_MODE:
         ToggleActionMode(hwnd);
         break;
     default:

@@ -62,7 +62,6 @@ struct WNDCLASSEXA {
 
 // Integer resource names: an id below 0x10000 travels in the pointer itself.
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
-#define MAKEINTRESOURCE MAKEINTRESOURCEA
 #define IS_INTRESOURCE(p) ((((ULONG_PTR)(p)) >> 16) == 0)
 
 #define LOWORD(l) ((WORD)(((ULONG_PTR)(l)) & 0xffff))
@@ -184,7 +183,7 @@ int WINAPI GetSystemMetrics(int index);
 // The program's own module instance for a null name; null for any other name.
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 
-// Resources: integer names through MAKEINTRESOURCE.
+// Resources: integer names through MAKEINTRESOURCEA.
 HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
 HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name);
 HMENU WINAPI LoadMenuA(HINSTANCE instance, LPCSTR name);

@@ -10,10 +10,10 @@ inline ATOM RegisterGameWindowClass(HINSTANCE instance, WNDPROC windowProc) {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCE(107));
-    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCE(105));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(107));
+    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCEA(105));
     windowClass.hbrBackground = (HBRUSH)GetStockObject(DKGRAY_BRUSH);
-    windowClass.lpszMenuName = MAKEINTRESOURCE(101);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(101);
     windowClass.lpszClassName = "GameWindow";
     return RegisterClassExA(&windowClass);
 }

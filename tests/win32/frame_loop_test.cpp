@@ -39,7 +39,7 @@ TEST(Win32FrameLoop, ModalCallsInsideTheLoopTakeTheirOwnScript) {
         } else if (message == WM_COMMAND && LOWORD(wParam) == 40001) {
             answers.push_back(MessageBoxA(window, "Neues Spiel starten?", "Neues Spiel", 0x24));
             answers.push_back(
-                (int)DialogBoxParamA(nullptr, MAKEINTRESOURCE(103), window, EndOnOk, 0));
+                (int)DialogBoxParamA(nullptr, MAKEINTRESOURCEA(103), window, EndOnOk, 0));
         } else if (message == WM_DESTROY) {
             PostQuitMessage(0);
         }

@@ -18,12 +18,12 @@ TEST(Win32Menu, TemplateAndInitialState) {
     }
     EXPECT_FALSE(win32_headless::MenuItem(menu, 40006).exists);
     // Each LoadMenuA is a copy of its own.
-    HMENU copy = LoadMenuA(nullptr, MAKEINTRESOURCE(101));
+    HMENU copy = LoadMenuA(nullptr, MAKEINTRESOURCEA(101));
     ASSERT_NE(copy, nullptr);
     EXPECT_NE(copy, menu);
     CheckMenuItem(copy, 40005, MF_BYCOMMAND | MF_UNCHECKED);
     EXPECT_TRUE(win32_headless::MenuItem(menu, 40005).checked);
-    EXPECT_EQ(LoadMenuA(nullptr, MAKEINTRESOURCE(102)), nullptr);
+    EXPECT_EQ(LoadMenuA(nullptr, MAKEINTRESOURCEA(102)), nullptr);
 }
 
 TEST(Win32Menu, GreyedItemIsRefusedAndEnabledAgainWorks) {

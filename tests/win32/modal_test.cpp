@@ -34,7 +34,7 @@ INT_PTR CALLBACK TestDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 INT_PTR RunNameDialog(HWND owner, int closingId = IDOK) {
     g_closingId = closingId;
     g_commands.clear();
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(103), owner, TestDialogProc,
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(103), owner, TestDialogProc,
                            0);
 }
 
@@ -151,7 +151,7 @@ TEST(Win32Modal, DialogKeyboard) {
     win32_headless::PressEnter();
     g_closingId = 1007;
     g_commands.clear();
-    DialogBoxParamA(nullptr, MAKEINTRESOURCE(104), hwnd, TestDialogProc, 0);
+    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(104), hwnd, TestDialogProc, 0);
     EXPECT_EQ(g_commands, (std::vector<int>{1008, 1008, IDCANCEL}));
     EXPECT_TRUE(win32_headless::Dialogs().at(1).abandoned)
         << "the script ran out before 1007 was pressed";
@@ -160,7 +160,7 @@ TEST(Win32Modal, DialogKeyboard) {
     win32_headless::FocusControl(1007);
     win32_headless::PressEnter();
     g_commands.clear();
-    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCE(104), hwnd, TestDialogProc, 0), 42);
+    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(104), hwnd, TestDialogProc, 0), 42);
     EXPECT_EQ(g_commands, (std::vector<int>{1008, 1007}));
     const auto& shown = win32_headless::Dialogs().at(2).views.at(0);
     EXPECT_EQ(shown.caption, "Glückwunsch Highscore! (Action Mode)");
@@ -176,7 +176,7 @@ TEST(Win32Modal, UnscriptedDialogIsCancelledThenAbandoned) {
     // A procedure that closes on IDCANCEL ends normally.
     EXPECT_EQ(RunNameDialog(hwnd, IDCANCEL), 42);
     EXPECT_FALSE(win32_headless::Dialogs().at(1).abandoned);
-    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCE(105), hwnd, TestDialogProc, 0), -1);
+    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(105), hwnd, TestDialogProc, 0), -1);
 }
 
 TEST(Win32Modal, BoxOverDialogTakesItsOwnAnswer) {
@@ -195,7 +195,7 @@ TEST(Win32Modal, BoxOverDialogTakesItsOwnAnswer) {
     win32_headless::PressButton(1008);
     win32_headless::AnswerBox(IDYES);
     win32_headless::PressButton(1007);
-    DialogBoxParamA(nullptr, MAKEINTRESOURCE(104), hwnd, proc, 0);
+    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(104), hwnd, proc, 0);
     EXPECT_EQ(answer, IDYES);
     const auto& record = win32_headless::Dialogs().at(0);
     EXPECT_NE(win32_headless::Boxes().at(0).owner, nullptr);

@@ -26,7 +26,7 @@ TEST(Win32Text, TypedUmlautsReachTheProgramAsOneBytePerLetter) {
     HWND hwnd = MakeMainWindow();
     win32_headless::TypeText(1000, u8"Jürgen Größenwahn-Müßiggänger");
     win32_headless::PressEnter();
-    DialogBoxParamA(nullptr, MAKEINTRESOURCE(103), hwnd, NameProc, 0);
+    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(103), hwnd, NameProc, 0);
     EXPECT_EQ(g_copied, 19u);
     EXPECT_EQ(g_name, "Jürgen Größenwahn-M");
     EXPECT_EQ(g_name.size(), 19u);
@@ -37,12 +37,12 @@ TEST(Win32Text, TypedUmlautsReachTheProgramAsOneBytePerLetter) {
 
     win32_headless::TypeText(1000, u8"Zoë 🎲 Ω");
     win32_headless::PressEnter();
-    DialogBoxParamA(nullptr, MAKEINTRESOURCE(103), hwnd, NameProc, 0);
+    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(103), hwnd, NameProc, 0);
     EXPECT_EQ(g_name, "Zoë ? ?");
 
     win32_headless::TypeText(1000, "");
     win32_headless::PressEnter();
-    DialogBoxParamA(nullptr, MAKEINTRESOURCE(103), hwnd, NameProc, 0);
+    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(103), hwnd, NameProc, 0);
     EXPECT_EQ(g_copied, 0u);
     EXPECT_EQ(g_name, "");
 }
@@ -81,7 +81,7 @@ TEST(Win32Text, GetDlgItemTextLimits) {
         }
         return TRUE;
     };
-    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCE(103), hwnd, proc, 0), 7);
+    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(103), hwnd, proc, 0), 7);
     EXPECT_EQ(copied[0], 0u);
     EXPECT_EQ(copied[1], 3u);
     EXPECT_STREQ(small, "Hig");

@@ -53,9 +53,9 @@ TEST(Win32Windows, ClassRegistrationAndScreen) {
     win32_headless::SetScreenSize(1920, 1080);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1920);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1080);
-    EXPECT_NE(LoadIconA(nullptr, MAKEINTRESOURCE(107)), nullptr);
-    EXPECT_NE(LoadCursorA(nullptr, MAKEINTRESOURCE(105)), nullptr);
-    EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCE(999)), nullptr);
+    EXPECT_NE(LoadIconA(nullptr, MAKEINTRESOURCEA(107)), nullptr);
+    EXPECT_NE(LoadCursorA(nullptr, MAKEINTRESOURCEA(105)), nullptr);
+    EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCEA(999)), nullptr);
     EXPECT_EQ(GetStockObject(DKGRAY_BRUSH), GetStockObject(3));
     EXPECT_NE(GetStockObject(DKGRAY_BRUSH), nullptr);
 }

@@ -107,11 +107,11 @@ void OnCommand(HWND hwnd, int id) {
         DestroyWindow(hwnd);
         break;
     case 40003:
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(104), hwnd, ListProc, 0);
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(104), hwnd, ListProc, 0);
         Report("LIST-CLOSED");
         break;
     case 40004:
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(103), hwnd, NameProc, 0);
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(103), hwnd, NameProc, 0);
         Report("NAME-CLOSED");
         break;
     case 40005: {
