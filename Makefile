@@ -1,7 +1,7 @@
 # Quorvel 2.0: `make run` plays, `make test` checks everything.
 # Both install what a fresh Debian 12 machine lacks, then build with CMake and Ninja.
 
-PACKAGES := g++ clang cmake ninja-build pkg-config make \
+PACKAGES := g++ clang llvm cmake ninja-build pkg-config make \
             libpng-dev libjpeg-dev zlib1g-dev libgtk-3-dev libcairo2-dev libpixman-1-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev \
             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core perl

@@ -104,4 +104,13 @@ std::string Utf8ToCp1252(const std::string& text) {
     return out;
 }
 
+std::string Utf16ToCp1252(const std::u16string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char16_t unit : text) {
+        out += ToCp1252(unit);
+    }
+    return out;
+}
+
 } // namespace win32

@@ -1,6 +1,8 @@
 #include "platform/win32/dialogs.h"
+#include "platform/win32/cp1252.h"
 #include "platform/win32/messages.h"
-#include "resources/templates.h"
+#include "platform/win32/resource/compiled_resources.h"
+#include "platform/win32/resource/dialog_template.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,25 +18,25 @@ void PlaceInUnits(Window& window, int x, int y, int width, int height) {
     window.unitsHeight = height;
 }
 
-Window& CreateDialogWindow(const resources::DialogTemplate& layout, Window* owner, DLGPROC proc,
-                           HINSTANCE instance) {
+Window& CreateDialogWindow(int templateId, const DialogTemplate& layout, Window* owner,
+                           DLGPROC proc, HINSTANCE instance) {
     auto dialog = std::make_unique<Window>();
     dialog->kind = WindowKind::Dialog;
     dialog->className = "#32770";
-    dialog->text = layout.caption;
+    dialog->text = Utf16ToCp1252(layout.caption);
     dialog->style = layout.style;
     dialog->instance = instance;
     dialog->owner = owner;
     dialog->dialogProc = proc;
-    dialog->templateId = layout.id;
+    dialog->templateId = templateId;
     PlaceInUnits(*dialog, layout.x, layout.y, layout.width, layout.height);
     Window* made = dialog.get();
     state().windows.push_back(std::move(dialog));
-    for (const resources::ControlTemplate& entry : layout.controls) {
+    for (const DialogControlTemplate& entry : layout.controls) {
         auto control = std::make_unique<Window>();
         control->kind = WindowKind::Control;
-        control->className = entry.className;
-        control->text = entry.text;
+        control->className = Utf16ToCp1252(entry.className);
+        control->text = Utf16ToCp1252(entry.text);
         control->style = entry.style;
         control->owner = made;
         control->controlId = entry.id;
@@ -93,16 +95,21 @@ using namespace win32;
 
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
                                DLGPROC dialogProc, LPARAM initParam) {
-    const resources::DialogTemplate* layout =
-        IS_INTRESOURCE(templateName) ? resources::FindDialog(LOWORD(templateName)) : nullptr;
+    FoundResource found;
+    DialogTemplate layout;
+    const bool readable =
+        IS_INTRESOURCE(templateName) &&
+        FindResourceIn(ProgramResources(), ResourceType::Dialog, LOWORD(templateName), found) &&
+        ReadDialogTemplate(found.data, layout);
     Window* ownerWindow = LiveWindow(owner);
     if (owner && !ownerWindow) {
         return 0;
     }
-    if (!layout || !dialogProc) {
+    if (!readable || !dialogProc) {
         return -1;
     }
-    Window& dialog = CreateDialogWindow(*layout, ownerWindow, dialogProc, instance);
+    Window& dialog =
+        CreateDialogWindow(LOWORD(templateName), layout, ownerWindow, dialogProc, instance);
     backend().DialogCreated(dialog);
     Window* first = FirstTabStop(dialog);
     if (SendTo(dialog, WM_INITDIALOG, (WPARAM)first, initParam) && first) {

@@ -1,33 +1,47 @@
 #include "platform/win32/backend.h"
-#include "resources/templates.h"
+#include "platform/win32/cp1252.h"
+#include "platform/win32/resource/compiled_resources.h"
+#include "platform/win32/resource/menu_template.h"
 
 namespace win32 {
 
 namespace {
 
-HICON HandleFor(const resources::Image* image) {
-    if (!image) {
+// Loading the same icon again gives the same handle, as on Windows.
+HICON SharedIcon(bool cursor, LPCSTR name) {
+    if (!IS_INTRESOURCE(name)) {
         return nullptr;
     }
+    const WORD id = LOWORD(name);
     auto& icons = state().icons;
     for (const auto& icon : icons) {
-        if (icon->image == image) {
+        if (icon->cursor == cursor && icon->id == id) {
             return icon.get();
         }
     }
+    std::vector<IconImage> images;
+    if (!ReadIconGroup(ProgramResources(), cursor, id, images)) {
+        return nullptr;
+    }
     icons.push_back(std::make_unique<HICON__>());
-    icons.back()->image = image;
+    icons.back()->cursor = cursor;
+    icons.back()->id = id;
+    icons.back()->image = BestImage(images);
     return icons.back().get();
 }
 
-std::unique_ptr<HMENU__> BuildPopup(const resources::PopupTemplate& popup) {
+std::unique_ptr<HMENU__> BuildMenu(const std::vector<MenuTemplateItem>& entries) {
     auto menu = std::make_unique<HMENU__>();
-    for (const resources::MenuItemTemplate& entry : popup.items) {
+    for (const MenuTemplateItem& entry : entries) {
         MenuItem item;
-        item.separator = entry.text == nullptr;
-        item.text = entry.text ? entry.text : "";
-        item.id = entry.id;
-        item.checked = entry.checked;
+        item.separator = entry.IsSeparator();
+        item.text = Utf16ToCp1252(entry.text);
+        item.id = entry.IsPopup() ? 0 : entry.id;
+        item.grayed = (entry.flags & (MF_GRAYED | MF_DISABLED)) != 0;
+        item.checked = (entry.flags & MF_CHECKED) != 0;
+        if (entry.IsPopup()) {
+            item.popup = BuildMenu(entry.items);
+        }
         menu->items.push_back(std::move(item));
     }
     return menu;
@@ -40,27 +54,22 @@ std::unique_ptr<HMENU__> BuildPopup(const resources::PopupTemplate& popup) {
 using namespace win32;
 
 HICON WINAPI LoadIconA(HINSTANCE, LPCSTR name) {
-    return IS_INTRESOURCE(name) ? HandleFor(resources::FindIcon(LOWORD(name))) : nullptr;
+    return SharedIcon(false, name);
 }
 
 HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR name) {
-    return IS_INTRESOURCE(name) ? HandleFor(resources::FindCursor(LOWORD(name))) : nullptr;
+    return SharedIcon(true, name);
 }
 
 HMENU WINAPI LoadMenuA(HINSTANCE, LPCSTR name) {
-    const resources::MenuTemplate* found =
-        IS_INTRESOURCE(name) ? resources::FindMenu(LOWORD(name)) : nullptr;
-    if (!found) {
+    FoundResource found;
+    std::vector<MenuTemplateItem> bar;
+    if (!IS_INTRESOURCE(name) ||
+        !FindResourceIn(ProgramResources(), ResourceType::Menu, LOWORD(name), found) ||
+        !ReadMenuTemplate(found.data, bar)) {
         return nullptr;
     }
-    auto bar = std::make_unique<HMENU__>();
-    for (const resources::PopupTemplate& popup : found->popups) {
-        MenuItem item;
-        item.text = popup.text;
-        item.popup = BuildPopup(popup);
-        bar->items.push_back(std::move(item));
-    }
-    state().menus.push_back(std::move(bar));
+    state().menus.push_back(BuildMenu(bar));
     return state().menus.back().get();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/surface.h"
+#include "platform/win32/resource/icon_image.h"
 #include <windows.h>
 
 #include <deque>
@@ -20,12 +21,11 @@ struct HBRUSH__ {
     bool hollow = false;
 };
 
-namespace resources {
-struct Image;
-}
-
+// An icon or a cursor: the image of its resource that is shown.
 struct HICON__ {
-    const resources::Image* image = nullptr;
+    bool cursor = false;
+    WORD id = 0;
+    win32::IconImage image;
 };
 
 namespace win32 {

@@ -1,5 +1,5 @@
 // Every image the game loads, named as its code names it, with the size it is
-// drawn at, and the window's two resource images.
+// drawn at. (The window's icon and cursor are resources: tests/win32 reads them.)
 #pragma once
 
 enum class ImageFormat { Png, Jpeg };
@@ -44,6 +44,4 @@ const ArtworkImage kArtwork[] = {
     {"Grafik\\GameOver.png", 450, 100, ImageFormat::Png, false, true},
     {"Grafik\\CTB.png", 350, 65, ImageFormat::Png, false, true},
     {"Grafik//About.png", 500, 350, ImageFormat::Png, false, true},
-    {"resources/icon107.png", 32, 32, ImageFormat::Png, false, false},
-    {"resources/cursor105.png", 32, 32, ImageFormat::Png, false, false},
 };

@@ -1,29 +1,30 @@
 #include "platform/win32/gtk/pixbufs.h"
 
 #include "platform/win32/objects.h"
-#include "resources/templates.h"
 
 namespace win32_gtk {
 
 GdkPixbuf* PixbufOf(HICON icon) {
-    if (!icon || !icon->image) {
+    if (!icon) {
         return nullptr;
     }
-    GdkPixbufLoader* loader = gdk_pixbuf_loader_new_with_type("png", nullptr);
-    if (!loader) {
+    const win32::IconImage& image = icon->image;
+    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, image.width, image.height);
+    if (!pixbuf) {
         return nullptr;
     }
-    GdkPixbuf* pixbuf = nullptr;
-    if (gdk_pixbuf_loader_write(loader, icon->image->png, icon->image->size, nullptr) &&
-        gdk_pixbuf_loader_close(loader, nullptr)) {
-        pixbuf = gdk_pixbuf_loader_get_pixbuf(loader);
-        if (pixbuf) {
-            g_object_ref(pixbuf);
+    guchar* rows = gdk_pixbuf_get_pixels(pixbuf);
+    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    for (int y = 0; y < image.height; ++y) {
+        guchar* rgba = rows + y * stride;
+        for (int x = 0; x < image.width; ++x) {
+            const uint32_t argb = image.pixels[(size_t)y * image.width + x];
+            *rgba++ = (argb >> 16) & 0xFF;
+            *rgba++ = (argb >> 8) & 0xFF;
+            *rgba++ = argb & 0xFF;
+            *rgba++ = argb >> 24;
         }
-    } else {
-        gdk_pixbuf_loader_close(loader, nullptr);
     }
-    g_object_unref(loader);
     return pixbuf;
 }
 
@@ -32,8 +33,8 @@ GdkCursor* CursorOf(GdkDisplay* display, HCURSOR cursor) {
     if (!pixbuf) {
         return nullptr;
     }
-    GdkCursor* made = gdk_cursor_new_from_pixbuf(display, pixbuf, cursor->image->hotspotX,
-                                                 cursor->image->hotspotY);
+    GdkCursor* made =
+        gdk_cursor_new_from_pixbuf(display, pixbuf, cursor->image.hotspotX, cursor->image.hotspotY);
     g_object_unref(pixbuf);
     return made;
 }

@@ -1,0 +1,88 @@
+#include "platform/win32/resource/dialog_template.h"
+
+namespace win32 {
+
+namespace {
+
+// An extended template starts with version 1 and the signature 0xFFFF.
+const DWORD kExtendedStart = 0xFFFF0001;
+
+// The predefined control classes that a template names by number.
+const char16_t* PredefinedClass(WORD atom) {
+    switch (atom) {
+    case 0x0080:
+        return u"button";
+    case 0x0081:
+        return u"edit";
+    case 0x0082:
+        return u"static";
+    case 0x0083:
+        return u"listbox";
+    case 0x0084:
+        return u"scrollbar";
+    case 0x0085:
+        return u"combobox";
+    default:
+        return nullptr;
+    }
+}
+
+bool ReadPlace(ByteReader& in, short& x, short& y, short& width, short& height) {
+    return in.Short(x) && in.Short(y) && in.Short(width) && in.Short(height);
+}
+
+bool ReadControl(ByteReader& in, DialogControlTemplate& control) {
+    ResourceName className;
+    ResourceName text;
+    WORD extraSize = 0;
+    if (!in.AlignToDword() || !in.Dword(control.style) || !in.Dword(control.exStyle) ||
+        !ReadPlace(in, control.x, control.y, control.width, control.height) ||
+        !in.Word(control.id) || !in.Name(className) || !in.Name(text) || !in.Word(extraSize)) {
+        return false;
+    }
+    // Creation data, when there is any, counts its own size word.
+    if (extraSize != 0 && (extraSize < 2 || !in.Skip(extraSize - 2))) {
+        return false;
+    }
+    if (className.isOrdinal) {
+        const char16_t* predefined = PredefinedClass(className.ordinal);
+        if (!predefined) {
+            return false;
+        }
+        control.className = predefined;
+    } else {
+        control.className = className.text;
+    }
+    control.text = text.text;
+    return true;
+}
+
+} // namespace
+
+bool ReadDialogTemplate(ByteSpan bytes, DialogTemplate& dialog) {
+    ByteReader in(bytes);
+    DialogTemplate read;
+    WORD count = 0;
+    // A menu or window class of the dialog's own is read past: the program's dialogs have neither.
+    ResourceName menu;
+    ResourceName windowClass;
+    if (!in.Dword(read.style) || read.style == kExtendedStart || !in.Dword(read.exStyle) ||
+        !in.Word(count) || !ReadPlace(in, read.x, read.y, read.width, read.height) ||
+        !in.Name(menu) || !in.Name(windowClass) || !in.Text(read.caption)) {
+        return false;
+    }
+    if ((read.style & DS_SETFONT) && (!in.Word(read.fontPoints) || !in.Text(read.fontName))) {
+        return false;
+    }
+    for (WORD i = 0; i < count; ++i) {
+        DialogControlTemplate control;
+        if (!ReadControl(in, control)) {
+            return false;
+        }
+        read.controls.push_back(std::move(control));
+    }
+    dialog = std::move(read);
+    return true;
+}
+
+} // namespace win32
