@@ -96,12 +96,10 @@ bool ReadBitmap(ByteReader& in, IconImage& image) {
     return true;
 }
 
-bool ReadImage(ByteSpan file, bool cursor, WORD id, IconImage& image) {
-    FoundResource found;
-    if (!FindResourceIn(file, cursor ? ResourceType::Cursor : ResourceType::Icon, id, found)) {
-        return false;
-    }
-    ByteReader in(found.data);
+} // namespace
+
+bool ReadIconImage(ByteSpan data, bool cursor, IconImage& image) {
+    ByteReader in(data);
     WORD hotspotX = 0;
     WORD hotspotY = 0;
     if (cursor && (!in.Word(hotspotX) || !in.Word(hotspotY))) {
@@ -111,8 +109,6 @@ bool ReadImage(ByteSpan file, bool cursor, WORD id, IconImage& image) {
     image.hotspotY = hotspotY;
     return ReadBitmap(in, image);
 }
-
-} // namespace
 
 bool ReadIconGroup(ByteSpan file, bool cursor, WORD id, std::vector<IconImage>& images) {
     FoundResource group;
@@ -133,8 +129,11 @@ bool ReadIconGroup(ByteSpan file, bool cursor, WORD id, std::vector<IconImage>& 
     for (WORD i = 0; i < count; ++i) {
         WORD imageId = 0;
         IconImage image;
+        FoundResource found;
         if (!in.Skip(kEntryBeforeId) || !in.Word(imageId) ||
-            !ReadImage(file, cursor, imageId, image)) {
+            !FindResourceIn(file, cursor ? ResourceType::Cursor : ResourceType::Icon, imageId,
+                            found) ||
+            !ReadIconImage(found.data, cursor, image)) {
             return false;
         }
         read.push_back(std::move(image));

@@ -24,6 +24,10 @@ struct IconImage {
 // directory; false when the group, or any image it lists, is missing or malformed.
 bool ReadIconGroup(ByteSpan file, bool cursor, WORD id, std::vector<IconImage>& images);
 
+// One image resource: a cursor's hotspot, then the bitmap; false when it is
+// malformed or cut short.
+bool ReadIconImage(ByteSpan data, bool cursor, IconImage& image);
+
 // The image that a 32 x 32 icon or cursor is drawn from: the nearest in size,
 // then the one with the most colours. `images` must not be empty.
 const IconImage& BestImage(const std::vector<IconImage>& images);
