@@ -7,6 +7,7 @@
 # ctest: run alone (typed umlauts borrow a keycode, and it times the frame pacing)
 set -u
 build=$1
+source=$2
 probe=$build/tests/win32_gtk_probe
 shots=$build/win32_gtk_shots
 work=$(mktemp -d)
@@ -95,9 +96,22 @@ shoot 1-window
 [ "$(pixel 1-window $((cx + 100)) $((cy + 50)))" = FFFFFF ] || fail "marker not at client (100, 50)"
 [ "$(pixel 1-window $((cx + 99)) $((cy + 50)))" != FFFFFF ] || fail "marker too far left"
 [ "$(pixel 1-window $((cx + 593)) $((cy + 550)))" != 000000 ] || fail "client area smaller than 594 x 551"
-# Icon 107 is the window's icon; the window cannot be resized.
+# Icon 107 is the window's icon: pixel for pixel the 24-bit image of the icon
+# file as ImageMagick reads it (clear where its mask is), as ARGB numbers.
 find_window "Quorvel 2.0"
-xprop -id "$WINDOW" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "the window has no 32 x 32 icon"
+icon=$(xprop -id "$WINDOW" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/^[^=]*= //' |
+    tr -d ' ' | cut -d, -f1-1026)
+drawn=$(convert "$source/resources/icon107.ico[0]" -depth 8 txt:- | awk -F'[(),]' '
+    NR > 1 { printf ",%.0f", $6 ? $6 * 16777216 + $3 * 65536 + $4 * 256 + $5 : 0 }')
+[ "$icon" = "32,32$drawn" ] || fail "the window's icon is not the 32 x 32 image of icon107.ico"
+# Cursor 105 over the client area: the cursor file's arrow, tip on its hotspot (0, 1).
+xdotool mousemove $((cx + 300)) $((cy + 300))
+sleep 0.3
+arrow=$(convert "$source/resources/cursor105.cur" -depth 8 txt:- | awk -F'[(),]' '
+    NR > 1 { printf "%s%s", $6 == 0 ? "." : $3 + $4 + $5 == 0 ? "B" : "W", $1 == 31 ? "\n" : "" }')
+pointer=$("$build/tests/pointer_image") || fail "the pointer cannot be read"
+[ "$pointer" = "$(printf '32 32 0 1\n%s' "$arrow")" ] || fail "the pointer is not cursor 105: $pointer"
+# The window cannot be resized.
 hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS)
 smallest=$(echo "$hints" | sed -n 's/.*minimum size: //p')
 largest=$(echo "$hints" | sed -n 's/.*maximum size: //p')
