@@ -27,8 +27,9 @@ const char16_t* PredefinedClass(WORD atom) {
     }
 }
 
-bool ReadPlace(ByteReader& in, short& x, short& y, short& width, short& height) {
-    return in.Short(x) && in.Short(y) && in.Short(width) && in.Short(height);
+bool ReadPlace(ByteReader& in, DialogWindowTemplate& window) {
+    return in.Short(window.x) && in.Short(window.y) && in.Short(window.width) &&
+           in.Short(window.height);
 }
 
 bool ReadControl(ByteReader& in, DialogControlTemplate& control) {
@@ -36,8 +37,8 @@ bool ReadControl(ByteReader& in, DialogControlTemplate& control) {
     ResourceName text;
     WORD extraSize = 0;
     if (!in.AlignToDword() || !in.Dword(control.style) || !in.Dword(control.exStyle) ||
-        !ReadPlace(in, control.x, control.y, control.width, control.height) ||
-        !in.Word(control.id) || !in.Name(className) || !in.Name(text) || !in.Word(extraSize)) {
+        !ReadPlace(in, control) || !in.Word(control.id) || !in.Name(className) || !in.Name(text) ||
+        !in.Word(extraSize)) {
         return false;
     }
     // Creation data, when there is any, counts its own size word.
@@ -67,8 +68,8 @@ bool ReadDialogTemplate(ByteSpan bytes, DialogTemplate& dialog) {
     ResourceName menu;
     ResourceName windowClass;
     if (!in.Dword(read.style) || read.style == kExtendedStart || !in.Dword(read.exStyle) ||
-        !in.Word(count) || !ReadPlace(in, read.x, read.y, read.width, read.height) ||
-        !in.Name(menu) || !in.Name(windowClass) || !in.Text(read.caption)) {
+        !in.Word(count) || !ReadPlace(in, read) || !in.Name(menu) || !in.Name(windowClass) ||
+        !in.Text(read.caption)) {
         return false;
     }
     if ((read.style & DS_SETFONT) && (!in.Word(read.fontPoints) || !in.Text(read.fontName))) {

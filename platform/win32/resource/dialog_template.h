@@ -9,26 +9,25 @@
 
 namespace win32 {
 
-struct DialogControlTemplate {
+// What a dialog and each of its controls have alike: the window's styles, and
+// its place and size in dialog units.
+struct DialogWindowTemplate {
     DWORD style = 0;
     DWORD exStyle = 0;
     short x = 0;
     short y = 0;
     short width = 0;
     short height = 0;
+};
+
+struct DialogControlTemplate : DialogWindowTemplate {
     WORD id = 0; // -1 in the script is 0xFFFF here
     // A predefined class by its name ("button", "edit", "static", ...).
     std::u16string className;
     std::u16string text; // empty when the template gives a number instead
 };
 
-struct DialogTemplate {
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    short x = 0;
-    short y = 0;
-    short width = 0;
-    short height = 0;
+struct DialogTemplate : DialogWindowTemplate {
     std::u16string caption;
     WORD fontPoints = 0; // with DS_SETFONT only
     std::u16string fontName;
