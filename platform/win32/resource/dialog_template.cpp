@@ -7,7 +7,8 @@ namespace {
 // An extended template starts with version 1 and the signature 0xFFFF.
 const DWORD kExtendedStart = 0xFFFF0001;
 
-// The predefined control classes that a template names by number.
+// The predefined control classes that a template names by number and this
+// layer has controls for; a template with any other cannot be shown.
 const char16_t* PredefinedClass(WORD atom) {
     switch (atom) {
     case 0x0080:
@@ -16,12 +17,6 @@ const char16_t* PredefinedClass(WORD atom) {
         return u"edit";
     case 0x0082:
         return u"static";
-    case 0x0083:
-        return u"listbox";
-    case 0x0084:
-        return u"scrollbar";
-    case 0x0085:
-        return u"combobox";
     default:
         return nullptr;
     }

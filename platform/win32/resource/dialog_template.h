@@ -22,7 +22,7 @@ struct DialogWindowTemplate {
 
 struct DialogControlTemplate : DialogWindowTemplate {
     WORD id = 0; // -1 in the script is 0xFFFF here
-    // A predefined class by its name ("button", "edit", "static", ...).
+    // A predefined class by its name: "button", "edit" or "static".
     std::u16string className;
     std::u16string text; // empty when the template gives a number instead
 };
