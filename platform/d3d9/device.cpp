@@ -116,7 +116,9 @@ HRESULT IDirect3DDevice9::GetFVF(DWORD* value) {
 
 HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color,
                                 float /*z*/, DWORD /*stencil*/) {
-    if (count != 0 && rects == nullptr) {
+    // There is no depth or stencil buffer to clear, and Direct3D 9 refuses
+    // the whole call rather than clearing the target alone.
+    if ((count != 0 && rects == nullptr) || (flags & (D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL)) != 0) {
         return D3DERR_INVALIDCALL;
     }
     if ((flags & D3DCLEAR_TARGET) == 0) {
@@ -158,6 +160,9 @@ HRESULT IDirect3DDevice9::EndScene() {
 
 HRESULT IDirect3DDevice9::Present(const RECT* /*source*/, const RECT* /*dest*/, HWND overrideWindow,
                                   const RGNDATA* /*dirtyRegion*/) {
+    if (inScene) {
+        return D3DERR_INVALIDCALL;
+    }
     HWND target = overrideWindow != nullptr ? overrideWindow : window;
     PresentSurface& surface = target->surface;
     surface.frame = backBuffer;

@@ -41,6 +41,9 @@ d3d9_internal::ScreenVertex readVertex(const uint8_t* bytes) {
 
 HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
                                         UINT primitiveCount) {
+    if (!inScene) {
+        return D3DERR_INVALIDCALL;
+    }
     if (recorder != nullptr && recorder->recording) {
         recorder->records.push_back({boundTexture, stream, type, startVertex, primitiveCount});
     }

@@ -41,7 +41,11 @@
 // - Point and line lists are accepted and draw nothing. A draw needs the
 //   vertex format 0x104, a vertex buffer on stream 0 with a stride of at
 //   least 24 bytes and all the vertices it reads, else D3DERR_INVALIDCALL.
-//   Draws between EndScene and the next BeginScene are drawn all the same.
+// - The frame is as strict as Direct3D 9: a draw outside BeginScene and
+//   EndScene, BeginScene inside a scene, EndScene outside one and Present
+//   inside one return D3DERR_INVALIDCALL and do nothing. The device has no
+//   depth or stencil buffer (whatever the presentation parameters ask), so a
+//   Clear naming D3DCLEAR_ZBUFFER or D3DCLEAR_STENCIL is refused whole.
 // - Present copies the whole back buffer into the window's surface
 //   (platform/surface.h), or the override window's; rectangles and dirty
 //   regions are ignored. Only texture stage 0 and stream 0 can be bound.
@@ -120,6 +124,8 @@ enum D3DTEXTUREOP {
 #define D3DFVF_TEX1 0x100
 
 #define D3DCLEAR_TARGET 0x00000001
+#define D3DCLEAR_ZBUFFER 0x00000002
+#define D3DCLEAR_STENCIL 0x00000004
 #define D3DCREATE_SOFTWARE_VERTEXPROCESSING 0x00000020
 #define D3DPRESENT_INTERVAL_DEFAULT 0x00000000
 #define D3DADAPTER_DEFAULT 0

@@ -28,6 +28,9 @@ protected:
                                     D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device),
                   S_OK);
         device->SetFVF(D3DFVF_XYZRHW | D3DFVF_TEX1);
+        // Direct3D 9 draws only inside a scene; these tests draw piece by piece
+        // inside one, and end it before they present.
+        ASSERT_EQ(device->BeginScene(), S_OK);
     }
 
     void TearDown() override {

@@ -109,6 +109,8 @@ protected:
         window.surface.clientWidth = 600;
         window.surface.clientHeight = 600;
         ASSERT_EQ(g_graphics.Create(&window), S_OK);
+        // Direct3D 9 draws only inside a scene; these tests draw piece by piece inside one.
+        ASSERT_EQ(g_graphics.BeginScene(), S_OK);
         if (InitBoard()) {
             ASSERT_EQ(board.Init(), S_OK);
         }

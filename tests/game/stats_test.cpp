@@ -9,6 +9,8 @@ class StatsTest : public GameDeviceTest {
 protected:
     void SetUp() override {
         GameDeviceTest::SetUp();
+        // The panel is drawn piece by piece inside one scene, as Direct3D 9 asks.
+        ASSERT_EQ(g_graphics.BeginScene(), S_OK);
         ASSERT_EQ(stats.Init(), S_OK);
     }
     void TearDown() override {

@@ -67,6 +67,8 @@ protected:
     void SetUp() override {
         d3d9_testing::resetFaults();
         ASSERT_EQ(g_graphics.Create(window.hwnd()), S_OK);
+        // Direct3D 9 draws only inside a scene; these tests draw piece by piece inside one.
+        ASSERT_EQ(g_graphics.BeginScene(), S_OK);
     }
 
     void TearDown() override {
