@@ -1,5 +1,6 @@
-// Test seams of the software device: faults on demand and a log of draws.
-// Nothing in the game uses these.
+// Test seams of the software device: faults on demand, a log of draws and the
+// live-object counts. They live in the tests' watcher of the device
+// (d3d9/watchers/testing.cpp), which only test programs link.
 #pragma once
 
 #include <d3d9.h>
@@ -19,7 +20,7 @@ struct Faults {
 Faults& faults();
 void resetFaults();
 
-// One DrawPrimitive call as the device received it.
+// One DrawPrimitive call the device took; refused calls are not logged.
 struct DrawRecord {
     IDirect3DBaseTexture9* texture = nullptr; // bound to stage 0 at the draw
     IDirect3DVertexBuffer9* stream = nullptr; // bound to stream 0 at the draw

@@ -1,9 +1,8 @@
 // The device's life, its states, its resources and the frame calls.
 #include <d3d9.h>
-#include "platform/d3d9/draw_recorder.h"
-#include "platform/d3d9/object_registry.h"
 #include "platform/d3d9/pixel_fill.h"
 #include "platform/d3d9/texture_memory.h"
+#include "platform/d3d9/watch.h"
 #include "platform/surface.h"
 
 #include <algorithm>
@@ -56,15 +55,15 @@ IDirect3DDevice9::IDirect3DDevice9(IDirect3D9* d3d, HWND window, UINT width, UIN
       backBuffer(size_t(width) * height, kOpaque) {
     d3d->AddRef();
     setDefaultStates(renderStates, stageStates);
-    ++d3d9_internal::liveCounts().devices;
+    d3d9_watch::made(d3d9_watch::Kind::Device);
 }
 
 IDirect3DDevice9::~IDirect3DDevice9() {
     rebind(boundTexture, (IDirect3DBaseTexture9*)nullptr);
     rebind(stream, (IDirect3DVertexBuffer9*)nullptr);
-    delete recorder;
+    d3d9_watch::deviceGone(this);
     d3d->Release();
-    --d3d9_internal::liveCounts().devices;
+    d3d9_watch::freed(d3d9_watch::Kind::Device);
 }
 
 HRESULT IDirect3DDevice9::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
@@ -191,7 +190,7 @@ HRESULT IDirect3DDevice9::CreateTexture(UINT texWidth, UINT texHeight, UINT /*le
         texHeight > kMaxTextureSide) {
         return D3DERR_INVALIDCALL;
     }
-    if (d3d9_internal::takeFault(d3d9_testing::faults().failCreateTexture)) {
+    if (d3d9_watch::refuses(d3d9_watch::Request::Texture)) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     if (!d3d9_internal::takeTextureMemory(texWidth, texHeight)) {
@@ -216,8 +215,7 @@ HRESULT IDirect3DDevice9::CreateVertexBuffer(UINT length, DWORD /*usage*/, DWORD
     if (length == 0) {
         return D3DERR_INVALIDCALL;
     }
-    if (length > kMaxVertexBufferBytes ||
-        d3d9_internal::takeFault(d3d9_testing::faults().failCreateVertexBuffer)) {
+    if (length > kMaxVertexBufferBytes || d3d9_watch::refuses(d3d9_watch::Request::VertexBuffer)) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     *buffer = new IDirect3DVertexBuffer9(length, bufferFvf);

@@ -1,17 +1,17 @@
 #include <d3d9.h>
-#include "platform/d3d9/object_registry.h"
+#include "platform/d3d9/watch.h"
 #include "platform/surface.h"
 
 IDirect3D9::IDirect3D9() {
-    ++d3d9_internal::liveCounts().direct3d;
+    d3d9_watch::made(d3d9_watch::Kind::Direct3D);
 }
 
 IDirect3D9::~IDirect3D9() {
-    --d3d9_internal::liveCounts().direct3d;
+    d3d9_watch::freed(d3d9_watch::Kind::Direct3D);
 }
 
 IDirect3D9* Direct3DCreate9(UINT sdkVersion) {
-    if (sdkVersion != D3D_SDK_VERSION || d3d9_testing::faults().failDirect3DCreate) {
+    if (sdkVersion != D3D_SDK_VERSION || d3d9_watch::refuses(d3d9_watch::Request::Direct3D)) {
         return nullptr;
     }
     return new IDirect3D9();
@@ -27,7 +27,7 @@ HRESULT IDirect3D9::CreateDevice(UINT adapter, D3DDEVTYPE /*type*/, HWND focusWi
     if (params == nullptr || adapter != D3DADAPTER_DEFAULT) {
         return D3DERR_INVALIDCALL;
     }
-    if (d3d9_testing::faults().failCreateDevice) {
+    if (d3d9_watch::refuses(d3d9_watch::Request::Device)) {
         return D3DERR_NOTAVAILABLE;
     }
     const HWND window = params->hDeviceWindow != nullptr ? params->hDeviceWindow : focusWindow;

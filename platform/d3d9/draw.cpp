@@ -1,8 +1,8 @@
-// DrawPrimitive: checks the call, logs it for tests, and hands each triangle
-// of the list to the rasteriser.
+// DrawPrimitive: checks the call, reports it to the device's watcher, and
+// hands each triangle of the list to the rasteriser.
 #include <d3d9.h>
-#include "platform/d3d9/draw_recorder.h"
 #include "platform/d3d9/rasterizer.h"
+#include "platform/d3d9/watch.h"
 
 #include <cstring>
 
@@ -26,6 +26,13 @@ uint64_t verticesRead(D3DPRIMITIVETYPE type, UINT primitiveCount) {
     }
 }
 
+// Checked so that no product can wrap: the last vertex read must start
+// within the buffer and end inside it.
+bool readsInsideBuffer(uint64_t length, uint64_t offset, uint64_t stride, uint64_t lastVertex) {
+    return offset <= length && lastVertex <= (length - offset) / stride &&
+           offset + lastVertex * stride + kDrawableVertexSize <= length;
+}
+
 d3d9_internal::ScreenVertex readVertex(const uint8_t* bytes) {
     float fields[6];
     std::memcpy(fields, bytes, sizeof(fields));
@@ -44,9 +51,6 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
     if (!inScene) {
         return D3DERR_INVALIDCALL;
     }
-    if (recorder != nullptr && recorder->recording) {
-        recorder->records.push_back({boundTexture, stream, type, startVertex, primitiveCount});
-    }
     if (type != D3DPT_TRIANGLELIST && type != D3DPT_LINELIST && type != D3DPT_POINTLIST) {
         return D3DERR_INVALIDCALL;
     }
@@ -54,18 +58,12 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
         return D3DERR_INVALIDCALL;
     }
     const uint64_t count = verticesRead(type, primitiveCount);
-    if (count == 0) {
-        return S_OK;
-    }
-    // Checked so that no product can wrap: the last vertex read must start
-    // within the buffer and end inside it.
-    const uint64_t lastVertex = uint64_t(startVertex) + count - 1;
-    const uint64_t length = stream->Length();
-    if (streamOffset > length || lastVertex > (length - streamOffset) / streamStride ||
-        streamOffset + lastVertex * streamStride + kDrawableVertexSize > length) {
+    if (count != 0 && !readsInsideBuffer(stream->Length(), streamOffset, streamStride,
+                                         uint64_t(startVertex) + count - 1)) {
         return D3DERR_INVALIDCALL;
     }
-    if (type != D3DPT_TRIANGLELIST) {
+    d3d9_watch::drew(this, boundTexture, stream, type, startVertex, primitiveCount);
+    if (count == 0 || type != D3DPT_TRIANGLELIST) {
         return S_OK;
     }
 

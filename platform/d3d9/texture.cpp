@@ -1,7 +1,7 @@
 #include <d3d9.h>
 #include "platform/d3d9/alpha_runs.h"
-#include "platform/d3d9/object_registry.h"
 #include "platform/d3d9/texture_memory.h"
+#include "platform/d3d9/watch.h"
 
 #include <cstddef>
 
@@ -16,12 +16,12 @@ IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, 
     : width(width), height(height), format(format), pool(pool),
       texels(std::size_t(width) * height, format == D3DFMT_X8R8G8B8 ? kOpaque : 0u) {
     d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
-    ++d3d9_internal::liveCounts().textures;
+    d3d9_watch::made(d3d9_watch::Kind::Texture);
 }
 
 IDirect3DTexture9::~IDirect3DTexture9() {
     d3d9_internal::returnTextureMemory(width, height);
-    --d3d9_internal::liveCounts().textures;
+    d3d9_watch::freed(d3d9_watch::Kind::Texture);
 }
 
 HRESULT IDirect3DTexture9::LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* rect,

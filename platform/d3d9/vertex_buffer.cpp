@@ -1,20 +1,20 @@
 #include <d3d9.h>
-#include "platform/d3d9/object_registry.h"
+#include "platform/d3d9/watch.h"
 
 IDirect3DVertexBuffer9::IDirect3DVertexBuffer9(UINT length, DWORD fvf)
     : fvf(fvf), bytes(length, uint8_t(0)) {
-    ++d3d9_internal::liveCounts().vertexBuffers;
+    d3d9_watch::made(d3d9_watch::Kind::VertexBuffer);
 }
 
 IDirect3DVertexBuffer9::~IDirect3DVertexBuffer9() {
-    --d3d9_internal::liveCounts().vertexBuffers;
+    d3d9_watch::freed(d3d9_watch::Kind::VertexBuffer);
 }
 
 HRESULT IDirect3DVertexBuffer9::Lock(UINT offset, UINT size, void** data, DWORD /*flags*/) {
     if (data == nullptr) {
         return D3DERR_INVALIDCALL;
     }
-    if (d3d9_internal::takeFault(d3d9_testing::faults().failVertexBufferLock)) {
+    if (d3d9_watch::refuses(d3d9_watch::Request::VertexBufferLock)) {
         return D3DERR_INVALIDCALL;
     }
     // Size 0 locks everything from the offset on, as in Direct3D 9.

@@ -56,10 +56,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace d3d9_testing {
-struct DrawRecorder;
-}
-
 #define D3D_SDK_VERSION 31
 
 typedef DWORD D3DCOLOR;
@@ -272,7 +268,6 @@ public:
 
 private:
     friend class IDirect3D9;
-    friend struct DeviceInternals;
     IDirect3DDevice9(IDirect3D9* d3d, HWND window, UINT width, UINT height);
     ~IDirect3DDevice9() override;
 
@@ -291,8 +286,6 @@ private:
     IDirect3DVertexBuffer9* stream = nullptr;
     UINT streamOffset = 0;
     UINT streamStride = 0;
-
-    d3d9_testing::DrawRecorder* recorder = nullptr; // while a test records draws
 };
 
 class IDirect3D9 : public IUnknown {

@@ -1,5 +1,7 @@
 #include "platform/win32/backend.h"
-#include "platform/win32_headless.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace win32 {
 
@@ -42,10 +44,12 @@ Window* LiveWindow(HWND hwnd, WindowKind kind) {
     return window && window->kind == kind ? window : nullptr;
 }
 
+// A program chooses its backend before it calls anything that shows or waits;
+// without one there is nothing to fall back on.
 Backend& backend() {
-    // Tests that never chose a backend get the headless one.
     if (!Current()) {
-        win32_headless::Install();
+        std::fprintf(stderr, "win32: no backend installed\n");
+        std::abort();
     }
     return *Current();
 }

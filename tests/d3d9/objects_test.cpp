@@ -114,7 +114,7 @@ TEST_F(DeviceTest, DrawsThatWouldReadOutsideTheBufferAreRefused) {
     EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 1), D3DERR_INVALIDCALL);
 }
 
-TEST_F(DeviceTest, TheDrawLogRecordsEachDrawWithWhatWasBound) {
+TEST_F(DeviceTest, TheDrawLogRecordsEachDrawTakenWithWhatWasBound) {
     IDirect3DVertexBuffer9* quad = makeBuffer(quadVertices(0, 0, 10, 10));
     IDirect3DTexture9* texture = makeSolidTexture(0xFFFF0000);
     drawBuffer(quad, texture, 2);
@@ -122,9 +122,10 @@ TEST_F(DeviceTest, TheDrawLogRecordsEachDrawWithWhatWasBound) {
 
     d3d9_testing::startRecording(device);
     drawBuffer(quad, texture, 2);
-    device->SetStreamSource(0, nullptr, 0, 0);
     device->SetTexture(0, nullptr);
     device->DrawPrimitive(D3DPT_TRIANGLELIST, 3, 1);
+    device->SetStreamSource(0, nullptr, 0, 0);
+    device->DrawPrimitive(D3DPT_TRIANGLELIST, 3, 1); // refused: no stream
     d3d9_testing::stopRecording(device);
     drawBuffer(quad, texture, 1);
 
@@ -134,7 +135,7 @@ TEST_F(DeviceTest, TheDrawLogRecordsEachDrawWithWhatWasBound) {
     EXPECT_EQ(log[0].stream, quad);
     EXPECT_EQ(log[0].primitiveCount, 2u);
     EXPECT_EQ(log[1].texture, nullptr);
-    EXPECT_EQ(log[1].stream, nullptr);
+    EXPECT_EQ(log[1].stream, quad);
     EXPECT_EQ(log[1].startVertex, 3u);
 
     d3d9_testing::startRecording(device);
