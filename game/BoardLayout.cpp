@@ -2,8 +2,9 @@
 // the shared vertex buffer, a new game's pegs, and giving it all back.
 #include "Board.h"
 
-#include <d3dx9.h>
 #include "Graphics.h"
+#include "ReleaseRef.h"
+#include "TextureFile.h"
 
 #include <cstring>
 
@@ -17,7 +18,6 @@ const int kWideRowCells = 7;
 
 // Opaque magenta in the hole images is see-through.
 const D3DCOLOR kTransparentKey = 0xFFFF00FF;
-const D3DCOLOR kNoKey = 0;
 
 const UINT kGeometryBytes = kBoardVertices * sizeof(Vertex);
 const DWORD kVertexFormat = D3DFVF_XYZRHW | D3DFVF_TEX1;
@@ -26,27 +26,12 @@ const DWORD kVertexFormat = D3DFVF_XYZRHW | D3DFVF_TEX1;
 const float kNeighbourDx[kHoleDirections] = {-kCellPitch, 0.0f, kCellPitch, 0.0f};
 const float kNeighbourDy[kHoleDirections] = {0.0f, -kCellPitch, 0.0f, kCellPitch};
 
-IDirect3DTexture9* LoadHoleImage(const char* file, D3DCOLOR colorKey) {
-    IDirect3DTexture9* texture = nullptr;
-    D3DXCreateTextureFromFileExA(g_graphics.GetDevice(), file, D3DX_DEFAULT, D3DX_DEFAULT,
-                                 D3DX_DEFAULT, 0, D3DFMT_UNKNOWN, D3DPOOL_DEFAULT, D3DX_DEFAULT,
-                                 D3DX_DEFAULT, colorKey, nullptr, nullptr, &texture);
-    return texture;
-}
-
-template <typename T> void ReleaseInterface(T*& object) {
-    if (object) {
-        object->Release();
-        object = nullptr;
-    }
-}
-
 } // namespace
 
 HRESULT Board::Init() {
-    holeTexture = LoadHoleImage("Grafik\\loch.png", kTransparentKey);
-    pegTexture = LoadHoleImage("Grafik\\spielstein.png", kNoKey);
-    activePegTexture = LoadHoleImage("Grafik\\spielsteinaktiv.png", kTransparentKey);
+    holeTexture = LoadTextureFile("Grafik\\loch.png", kTransparentKey);
+    pegTexture = LoadTextureFile("Grafik\\spielstein.png");
+    activePegTexture = LoadTextureFile("Grafik\\spielsteinaktiv.png", kTransparentKey);
     BuildLayout();
     UploadGeometry();
     hotButton.Init();
@@ -157,10 +142,10 @@ int Board::FindHole(float x, float y) {
 }
 
 HRESULT Board::Release() {
-    ReleaseInterface(holeTexture);
-    ReleaseInterface(pegTexture);
-    ReleaseInterface(activePegTexture);
-    ReleaseInterface(vertexBuffer);
+    ReleaseRef(holeTexture);
+    ReleaseRef(pegTexture);
+    ReleaseRef(activePegTexture);
+    ReleaseRef(vertexBuffer);
     hotButton.Release();
     popups.Release();
     initialized = 0;
