@@ -2,8 +2,6 @@
 
 #include "Hole.h"
 
-#include <cstdlib>
-#include <ctime>
 #include <limits>
 
 namespace {
@@ -48,7 +46,7 @@ HRESULT HotButton::Init() {
     blinking = 0;
     SetVisible(0);
     timer = 0.0f;
-    srand((unsigned)time(nullptr));
+    random.SeedFromClock();
     return S_OK;
 }
 
@@ -56,10 +54,10 @@ int HotButton::TrySpawn() {
     if (active) {
         return -1;
     }
-    if (rand() % kSpawnRange <= kSpawnThreshold) {
+    if (random.Next() % kSpawnRange <= kSpawnThreshold) {
         return -1;
     }
-    int drawn = rand() % kBoardHoles;
+    int drawn = random.Next() % kBoardHoles;
     for (const CornerMove& corner : kCornerMoves) {
         if (corner.drawn == drawn) {
             drawn = corner.placed;

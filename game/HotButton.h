@@ -2,6 +2,7 @@
 // under it cannot be selected, and jumping over it earns a bonus.
 #pragma once
 
+#include "RandomSource.h"
 #include "Sprite.h"
 
 const int kHotButtonSize = 60;
@@ -27,4 +28,5 @@ public:
     int active = 0;   // a badge stands on the board
     int hole = 0;     // the latest draw; while active, the hole under the badge
     float timer = 0.0f;
+    RandomSource random; // where TrySpawn's numbers come from
 };

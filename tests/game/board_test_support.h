@@ -5,6 +5,7 @@
 
 #include "tests/support/live_objects.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/scripted_draws.h"
 
 #include "Board.h"
 #include "platform/d3d9_testing.h"
@@ -96,7 +97,8 @@ inline int VisibleLabels(Board& board) {
     return count;
 }
 
-// A board after Init on a working device, in a scratch folder with its own images.
+// A board after Init on a working device, in a scratch folder with its own
+// images; its hot peg appears only where a test queues one.
 class BoardDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -108,6 +110,7 @@ protected:
         here.emplace(root);
         window.surface.clientWidth = 600;
         window.surface.clientHeight = 600;
+        ScriptedDraws::Serve(board.hotButton.random);
         ASSERT_EQ(g_graphics.Create(&window), S_OK);
         // Direct3D 9 draws only inside a scene; these tests draw piece by piece inside one.
         ASSERT_EQ(g_graphics.BeginScene(), S_OK);

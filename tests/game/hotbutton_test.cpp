@@ -2,30 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "tests/support/scripted_draws.h"
 
 namespace {
-
-// A seed whose first two draws make TrySpawn place a badge on `drawn` before
-// the corner table moves it; -1 when none of the first seeds does.
-int SeedDrawing(int drawn) {
-    for (int seed = 1; seed < 2000000; ++seed) {
-        srand((unsigned)seed);
-        int chance = rand() % 1500;
-        int hole = rand() % 33;
-        if (chance > 1490 && hole == drawn)
-            return seed;
-    }
-    return -1;
-}
-
-int SeedFailing() {
-    for (int seed = 1;; ++seed) {
-        srand((unsigned)seed);
-        if (rand() % 1500 <= 1490)
-            return seed;
-    }
-}
 
 HotButton RunningBadge(float timer, int visible) {
     HotButton badge;
@@ -35,35 +14,49 @@ HotButton RunningBadge(float timer, int visible) {
 
 } // namespace
 
+// Every residue of the first draw, and some beyond 1500: only 1491 to 1499
+// go on to draw a hole, so 9 attempts in 1500 place a badge.
+TEST(HotButtonDraw, OnlyNineResiduesInFifteenHundredPlaceABadge) {
+    HotButton badge;
+    std::vector<int> firsts = {2990, 2991, 32767, 1500 * 21 + 1499};
+    for (int residue = 0; residue < 1500; ++residue)
+        firsts.push_back(residue);
+    int placing = 0;
+    for (int first : firsts) {
+        ScriptedDraws::Serve(badge.random);
+        ScriptedDraws::Add({first, 10});
+        badge.hole = 5;
+        const bool places = first % 1500 > 1490;
+        EXPECT_EQ(badge.TrySpawn(), places ? 10 : -1) << "first draw " << first;
+        EXPECT_EQ(badge.GetHole(), places ? 10 : 5) << "first draw " << first;
+        // An attempt that fails draws no hole.
+        EXPECT_EQ(ScriptedDraws::Left(), places ? 0u : 1u) << "first draw " << first;
+        EXPECT_EQ(badge.IsActive(), 0);
+        placing += first < 1500 && places;
+    }
+    EXPECT_EQ(placing, 9);
+
+    // While a badge stands no number is drawn at all.
+    ScriptedDraws::Serve(badge.random);
+    ScriptedDraws::AddBadgeOn(10);
+    badge.hole = 5;
+    badge.active = 1;
+    EXPECT_EQ(badge.TrySpawn(), -1);
+    EXPECT_EQ(ScriptedDraws::Left(), 2u);
+    EXPECT_EQ(badge.GetHole(), 5);
+}
+
 TEST(HotButtonDraw, CornersMoveByTheTableAndOtherHolesStay) {
     const int placed[33] = {1,  1,  3,  3,  4,  5,  7,  7,  8,  9,  10, 11, 13, 13, 14, 15, 16,
                             17, 18, 19, 21, 21, 22, 23, 24, 25, 27, 27, 28, 29, 31, 31, 31};
-    for (int drawn = 0; drawn < 33; ++drawn) {
-        int seed = SeedDrawing(drawn);
-        ASSERT_NE(seed, -1) << drawn;
-        HotButton badge;
-        srand((unsigned)seed);
-        EXPECT_EQ(badge.TrySpawn(), placed[drawn]) << "drawn " << drawn;
-        EXPECT_EQ(badge.GetHole(), placed[drawn]);
+    HotButton badge;
+    ScriptedDraws::Serve(badge.random);
+    for (int drawn = 0; drawn < 66; ++drawn) {
+        ScriptedDraws::AddBadgeOn(drawn);
+        EXPECT_EQ(badge.TrySpawn(), placed[drawn % 33]) << "drawn " << drawn;
+        EXPECT_EQ(badge.GetHole(), placed[drawn % 33]);
         EXPECT_EQ(badge.IsActive(), 0);
     }
-}
-
-TEST(HotButtonDraw, MostAttemptsAndEveryAttemptWhileActivePlaceNothing) {
-    HotButton badge;
-    badge.hole = 9;
-    srand((unsigned)SeedFailing());
-    EXPECT_EQ(badge.TrySpawn(), -1);
-    EXPECT_EQ(badge.GetHole(), 9);
-
-    // While a badge stands no number is drawn at all.
-    int seed = SeedDrawing(10);
-    srand((unsigned)seed);
-    int first = rand();
-    srand((unsigned)seed);
-    badge.active = 1;
-    EXPECT_EQ(badge.TrySpawn(), -1);
-    EXPECT_EQ(rand(), first);
 }
 
 TEST(HotButtonBlink, ScheduleShowsAndHidesInPhases) {
@@ -136,8 +129,9 @@ TEST(HotButtonBoard, BadgeGoesOnlyOnAnUnselectedPeg) {
     board.holes[10].selected = 1;
     board.hasSelection = 1;
     board.selectedHole = 10;
+    ScriptedDraws::Serve(board.hotButton.random);
     for (int target : {9, 10}) {
-        srand((unsigned)SeedDrawing(target));
+        ScriptedDraws::AddBadgeOn(target);
         board.UpdateHotButton(0.0f);
         EXPECT_EQ(board.hotButton.IsActive(), 0);
         EXPECT_EQ(board.hotButton.GetHole(), target);
@@ -145,7 +139,7 @@ TEST(HotButtonBoard, BadgeGoesOnlyOnAnUnselectedPeg) {
             EXPECT_EQ(hole.hot, 0);
     }
     // Corner 32 falls to 31, which holds a plain peg.
-    srand((unsigned)SeedDrawing(32));
+    ScriptedDraws::AddBadgeOn(32);
     board.UpdateHotButton(0.0f);
     EXPECT_EQ(board.hotButton.IsActive(), 1);
     EXPECT_EQ(board.hotButton.IsBlinking(), 1);
@@ -160,7 +154,8 @@ TEST(HotButtonBoard, BadgePlacedAsTheLastRunEndsGetsAFullRun) {
     Board board;
     board.BuildLayout();
     StartHotRun(board.hotButton, 24, 2.95f);
-    srand((unsigned)SeedDrawing(10));
+    ScriptedDraws::Serve(board.hotButton.random);
+    ScriptedDraws::AddBadgeOn(10);
     board.Update(0.1f);
     EXPECT_EQ(board.hotButton.IsActive(), 1);
     EXPECT_EQ(board.hotButton.GetHole(), 10);

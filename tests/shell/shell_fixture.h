@@ -9,6 +9,7 @@
 #include "Graphics.h"
 #include "Window.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/scripted_draws.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +92,8 @@ inline std::vector<int> Scores(const HighscoreTable& table) {
 }
 
 // Each test plays in a working folder of its own that links to the repository's images, with
-// the program's global objects as they are when the process starts.
+// the program's global objects as they are when the process starts, and no hot peg unless it
+// queues one.
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -100,6 +102,9 @@ protected:
 
         g_game.~Game();
         new (&g_game) Game();
+        // The hot peg appears only where a test queues it: scripted games must not
+        // depend on luck.
+        ScriptedDraws::Serve(g_game.board.hotButton.random);
         g_window = Window();
         g_graphics = Graphics();
         gameOverShown = 0;
