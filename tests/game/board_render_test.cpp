@@ -1,7 +1,5 @@
 #include "tests/game/board_test_support.h"
 
-#include <cstdio>
-
 namespace {
 
 class BoardBeforeInitTest : public BoardDeviceTest {
@@ -162,27 +160,67 @@ TEST(BoardWithoutDevice, PlaysAndDrawsNothingWithoutCrashing) {
     EXPECT_EQ(board.Release(), S_OK);
 }
 
-// A frame of a game in play with the real artwork, written as a PNG to look at.
-TEST_F(BoardBeforeInitTest, HeadlessFrameOfABoardInPlay) {
-    here.reset();
-    ASSERT_EQ(board.Init(), S_OK);
+// One channel of a texel blended over the target by its alpha.
+uint32_t BlendChannel(uint32_t source, uint32_t target, uint32_t alpha, int shift) {
+    uint32_t s = (source >> shift) & 0xFF, t = (target >> shift) & 0xFF;
+    return ((s * alpha + t * (255 - alpha) + 127) / 255) << shift;
+}
+
+uint32_t BlendOver(uint32_t texel, uint32_t target) {
+    uint32_t alpha = texel >> 24;
+    return 0xFF000000 | BlendChannel(texel, target, alpha, 16) |
+           BlendChannel(texel, target, alpha, 8) | BlendChannel(texel, target, alpha, 0);
+}
+
+// A frame of a game in play, as the player sees it: each hole in the colour of
+// its state, the half-transparent badge over the hot peg and its overhang, and
+// the labels over everything.
+TEST_F(BoardDeviceTest, FrameOfABoardInPlayShowsEachHoleTheBadgeAndTheLabels) {
+    const uint32_t black = 0xFF000000, hole = 0xFF402010, peg = 0xFFE0E0E0, selected = 0xFFE0C000,
+                   badge = 0x80FF2000, label = 0xFF00FF00;
     PlayJump(board, 4, 16);
     PlayJump(board, 11, 9);
     PlayJump(board, 2, 10);
     ClickHole(board, 28);
     board.popups.Update(0.2f);
-    StartHotRun(board.hotButton, 24);
-    board.hotButton.SetPosition(board.holes[24].x, board.holes[24].y);
-    board.UpdateHotButton(0.0f);
+    ScriptedDraws::AddBadgeOn(24);
+    board.Update(0.0f);
+    board.hotButton.SetVisible(1);
 
-    g_graphics.Clear(0xFF000000);
+    ASSERT_EQ(g_graphics.EndScene(), S_OK); // the fixture's scene
+    g_graphics.Clear(black);
     g_graphics.BeginScene();
     EXPECT_EQ(board.Render(0.0f), S_OK);
     g_graphics.EndScene();
-    g_graphics.Present();
-    std::string path = scratch.Path("board-frame.png");
-    ASSERT_TRUE(WriteSurfacePng(window.surface, path.c_str()));
-    std::printf("board frame: %s\n", path.c_str());
-    EXPECT_EQ(window.surface.frameWidth, 600);
-    EXPECT_EQ(window.surface.frameHeight, 600);
+    ASSERT_EQ(g_graphics.Present(), S_OK);
+    g_graphics.BeginScene();
+    EXPECT_TRUE(WriteSurfacePng(window.surface, scratch.Path("board-frame.png").c_str()));
+    const PresentSurface& frame = window.surface;
+    ASSERT_EQ(frame.frameWidth, 600);
+    auto pixel = [&frame](int x, int y) { return frame.frame[(size_t)y * frame.frameWidth + x]; };
+    auto underLabel = [this](int x, int y) {
+        for (Popup& slot : board.popups.slots)
+            if (slot.IsVisible() && x >= slot.GetX() && x < slot.GetX() + kPopupWidth &&
+                y >= slot.GetY() && y < slot.GetY() + kPopupHeight)
+                return true;
+        return false;
+    };
+
+    int labelled = 0;
+    for (int i = 0; i < kBoardHoles; ++i) {
+        const Hole& h = board.holes[i];
+        const int x = (int)h.x + 25, y = (int)h.y + 25;
+        uint32_t expected = h.empty ? hole : h.selected ? selected : peg;
+        if (i == 24)
+            expected = BlendOver(badge, peg);
+        if (underLabel(x, y)) {
+            expected = label;
+            ++labelled;
+        }
+        EXPECT_EQ(pixel(x, y), expected) << "hole " << i;
+    }
+    EXPECT_GT(labelled, 0);
+    EXPECT_EQ(pixel(340, 330), BlendOver(badge, black)); // the badge's overhang
+    EXPECT_EQ(pixel(349, 330), peg);                     // hole 25, past the badge
+    EXPECT_EQ(pixel(60, 60), black);                     // off the board
 }

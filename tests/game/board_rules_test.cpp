@@ -1,5 +1,7 @@
 #include "tests/game/board_test_support.h"
 
+#include <string>
+
 namespace {
 
 // Where the click lands with a fresh board: the selected hole, or -1.
@@ -16,6 +18,16 @@ Popup* LabelAt(Board& board, float x, float y, int imageWidth) {
             ImageWidth(slot) == imageWidth)
             return &slot;
     return nullptr;
+}
+
+// The hole at a column and row of the cross (both 0 to 6), numbered row by
+// row; -1 off the cross.
+int HoleAt(int column, int row) {
+    static const int kFirstOfRow[7] = {0, 3, 6, 13, 20, 27, 30};
+    const bool wideRow = row >= 2 && row <= 4;
+    if (row < 0 || row > 6 || column < (wideRow ? 0 : 2) || column > (wideRow ? 6 : 4))
+        return -1;
+    return kFirstOfRow[row] + column - (wideRow ? 0 : 2);
 }
 
 // A game that leaves one peg, with one chain of three jumps ({3, 15}, {15, 17},
@@ -243,6 +255,66 @@ TEST_F(BoardDeviceTest, TheHotPegCannotBeSelectedAndPaysWhenJumpedOver) {
     EXPECT_EQ(board.hotButton.IsActive(), 1); // until the next update
     board.Update(0.0f);
     EXPECT_EQ(board.hotButton.IsActive(), 0);
+}
+
+// Every jump the cross allows, each on a board where it is the only one: the
+// peg that jumps, the peg it jumps over and, where there is a hole behind the
+// jumper, a peg there that blocks the jump back. The game is not over until a
+// player's two clicks make that jump; then it is.
+TEST_F(BoardDeviceTest, EachOfTheSeventySixJumpsAloneKeepsTheGameGoingUntilMade) {
+    const int dx[4] = {-1, 0, 1, 0}; // left, up, right, down
+    const int dy[4] = {0, -1, 0, 1};
+    int positions = 0;
+    for (int row = 0; row < 7; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            for (int d = 0; d < 4; ++d) {
+                const int from = HoleAt(column, row);
+                const int over = HoleAt(column + dx[d], row + dy[d]);
+                const int onto = HoleAt(column + 2 * dx[d], row + 2 * dy[d]);
+                const int behind = HoleAt(column - dx[d], row - dy[d]);
+                if (from < 0 || over < 0 || onto < 0)
+                    continue;
+                ++positions;
+                std::vector<int> pegs = {from, over};
+                if (behind >= 0)
+                    pegs.push_back(behind);
+                PlacePegs(board, pegs);
+                const std::string jump = std::to_string(from) + " over " + std::to_string(over) +
+                                         " into " + std::to_string(onto);
+                EXPECT_EQ(board.CheckGameOver(), 0) << jump;
+                PlayJump(board, from, onto);
+                EXPECT_EQ(board.holes[onto].empty, 0) << jump;
+                EXPECT_EQ(board.holes[over].empty, 1) << jump;
+                EXPECT_EQ(board.CheckGameOver(), 1) << jump;
+            }
+        }
+    }
+    EXPECT_EQ(positions, 76);
+}
+
+// The bonus follows the badge's own state, not the hole's flag; the two part
+// when a run has just been captured or a flag was left behind.
+TEST_F(BoardDeviceTest, OnlyAJumpOverTheHoleUnderAnActiveBadgePaysTheHotPegBonus) {
+    const struct {
+        int active;
+        int badgeHole;
+        int hotFlag;
+        int bonus;
+    } cases[] = {
+        {1, 9, 1, 300}, {1, 9, 0, 300}, {0, 9, 1, 0}, {1, 10, 1, 0}, {0, 9, 0, 0},
+    };
+    for (const auto& c : cases) {
+        board.Reset();
+        PlacePegs(board, {4, 9, 10});
+        StartHotRun(board.hotButton, c.badgeHole);
+        board.hotButton.active = c.active;
+        board.hotButton.blinking = c.active;
+        board.holes[9].hot = c.hotFlag;
+        PlayJump(board, 4, 16);
+        EXPECT_EQ(board.GetScore(), 950 + c.bonus) << "badge " << (c.active ? "on " : "gone from ")
+                                                   << c.badgeHole << ", flag " << c.hotFlag;
+        EXPECT_EQ(board.hotButton.IsBlinking(), c.bonus ? 0 : c.active);
+    }
 }
 
 TEST_F(BoardDeviceTest, AWholeGameAlongASolutionScoresEveryJumpAndChain) {

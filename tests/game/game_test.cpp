@@ -1,9 +1,15 @@
 #include "Game.h"
 #include "tests/game/game_test_device.h"
+#include "tests/support/scripted_draws.h"
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <initializer_list>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -11,6 +17,7 @@ class GameTest : public GameDeviceTest {
 protected:
     void SetUp() override {
         GameDeviceTest::SetUp();
+        ScriptedDraws::Serve(game.board.hotButton.random);
         ASSERT_EQ(game.Init(), S_OK);
     }
     void TearDown() override {
@@ -220,6 +227,27 @@ TEST_F(GameTest, AClickUnderTheCreditsOnlyClosesThem) {
     EXPECT_EQ(game.IsAboutShown(), 0);
 }
 
+// Switching the mode decides whether the next game's clock runs; it does not
+// touch the clock of the game just ended.
+TEST_F(GameTest, AfterATimeOutNormalModeStillShowsTheClockRunOut) {
+    ClickHole(4);
+    ASSERT_EQ(game.Update(31.0f), 1);
+    game.SetActionMode(0);
+    StartRecording();
+    game.Render(0.0f);
+    EXPECT_EQ(DigitShown(game.stats.timePanel.digits[1]), 0); // tens
+    EXPECT_EQ(DigitShown(game.stats.timePanel.digits[0]), 0); // ones
+
+    // The next game's clock starts full and stands still.
+    game.Reset();
+    ClickHole(4);
+    game.Update(5.0f);
+    StartRecording();
+    game.Render(0.0f);
+    EXPECT_EQ(DigitShown(game.stats.timePanel.digits[1]), 3);
+    EXPECT_EQ(DigitShown(game.stats.timePanel.digits[0]), 0);
+}
+
 TEST_F(GameTest, NormalModeGameHasNoCountdown) {
     game.SetActionMode(0);
     EXPECT_EQ(game.IsActionMode(), 0);
@@ -235,6 +263,7 @@ TEST_F(GameTest, NormalModeGameHasNoCountdown) {
 TEST_F(GameTest, RenderDrawsBackToFront) {
     StartRecording();
     EXPECT_EQ(game.Render(0.0f), S_OK);
+    ASSERT_GT(Draws().size(), 35u);
     EXPECT_EQ(DrawIndexOf(game.background), 0);
     EXPECT_EQ(DrawIndexOf(game.boardImage), 1);
     // The 33 holes share the board's buffer, then come the panel and the prompt.
@@ -248,11 +277,45 @@ TEST_F(GameTest, RenderDrawsBackToFront) {
     EXPECT_EQ(window.surface().presentCount, 1u);
 }
 
-TEST_F(GameTest, ReleaseSavesBothTablesOnce) {
+// The names of the files in the working folder whose writing was finished
+// (closed after writing, or moved into place), in the order it happened.
+class FinishedWrites {
+public:
+    FinishedWrites() : watch(inotify_init1(IN_NONBLOCK)) {
+        inotify_add_watch(watch, ".", IN_CLOSE_WRITE | IN_MOVED_TO);
+    }
+    ~FinishedWrites() { close(watch); }
+
+    std::vector<std::string> Names() {
+        std::vector<std::string> names;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t length;
+        while ((length = read(watch, buffer, sizeof buffer)) > 0) {
+            for (char* at = buffer; at < buffer + length;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                if (event->len > 0)
+                    names.push_back(event->name);
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return names;
+    }
+
+private:
+    int watch;
+};
+
+TEST_F(GameTest, ReleaseSavesBothTablesOnceTheActionTableFirst) {
     game.actionTable.Insert("Anna", 500);
     game.normalTable.Insert("Bert", 700);
+    FinishedWrites writes;
     EXPECT_EQ(game.Release(), S_OK);
     EXPECT_EQ(game.IsInitialized(), 0);
+    std::vector<std::string> tables;
+    for (const std::string& name : writes.Names())
+        if (name == "highscoreaction.dat" || name == "highscorenormal.dat")
+            tables.push_back(name);
+    EXPECT_EQ(tables, std::vector<std::string>({"highscoreaction.dat", "highscorenormal.dat"}));
     HighscoreTable action, normal;
     action.Load("highscoreaction.dat");
     normal.Load("highscorenormal.dat");
