@@ -17,11 +17,13 @@ export NO_AT_BRIDGE=1
 WORK=$(mktemp -d /tmp/quorvel-e2e-XXXXXX)
 XVFB_PID=""
 GAME_PID=""
+# A failed run leaves its scratch folder, screenshot and game log behind to look at.
+KEEP_WORK=""
 
 cleanup() {
     [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
+    [ -n "$KEEP_WORK" ] || rm -rf "$WORK"
 }
 trap cleanup EXIT
 
@@ -33,9 +35,9 @@ fail() {
     fi
     if [ -n "${DISPLAY:-}" ]; then
         import -window root "$WORK/failure.png" 2>/dev/null &&
-            cp "$WORK/failure.png" "/tmp/$(basename "$0" .sh)-failure.png" &&
-            echo "screenshot: /tmp/$(basename "$0" .sh)-failure.png" >&2
+            echo "screenshot: $WORK/failure.png" >&2
     fi
+    KEEP_WORK=1
     exit 1
 }
 
