@@ -53,25 +53,21 @@ optimised_build() {
 # machine: its waits for the screen are that much longer.
 if optimised_build; then WAIT_SCALE=1; else WAIT_SCALE=4; fi
 
-# A display of our own among :71 to :79, so that parallel runs do not meet: the display is
-# ours once the server's lock file names our server.
+# A display of our own: Xvfb picks a free one itself and says which, so parallel runs
+# never meet on a display number.
 start_xvfb() {
-    local n i
-    for n in 71 72 73 74 75 76 77 78 79; do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-        XVFB_PID=$!
-        for i in $(seq 100); do
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$XVFB_PID" ] &&
-                DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            sleep 0.1
-        done
-        kill "$XVFB_PID" 2>/dev/null || true
-        XVFB_PID=""
+    local i
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" \
+        >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 100); do
+        if [ -s "$WORK/display" ] &&
+            DISPLAY=":$(head -1 "$WORK/display")" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            export DISPLAY=":$(head -1 "$WORK/display")"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
     fail "no X server could be started"
 }
