@@ -1,6 +1,7 @@
-// Test seams of the software device: faults on demand, a log of draws and the
-// live-object counts. They live in the tests' watcher of the device
-// (d3d9/watchers/testing.cpp), which only test programs link.
+// Test seams of the software device: faults on demand, a log of draws, a count
+// of the draws rasterised and the live-object counts. They live in the tests'
+// watcher of the device (d3d9/watchers/testing.cpp), which only test programs
+// link.
 #pragma once
 
 #include <d3d9.h>
@@ -33,6 +34,10 @@ struct DrawRecord {
 void startRecording(IDirect3DDevice9* device);
 void stopRecording(IDirect3DDevice9* device);
 const std::vector<DrawRecord>& drawLog(IDirect3DDevice9* device);
+
+// Draws the device has rasterised, whole or in part, since it was made: a
+// frame like the last one shown adds none.
+uint64_t rasterisedDraws(IDirect3DDevice9* device);
 
 // Number of live objects of each kind, to see that every reference was released.
 struct LiveObjects {

@@ -20,9 +20,13 @@ struct PresentSurface {
     int frameWidth = 0;
     int frameHeight = 0;
     uint64_t presentCount = 0;
+    // The parts of `frame` that the last present changed; the rest is as the
+    // present before left it. Empty when the frame shows nothing new.
+    std::vector<RECT> damage;
 
-    // Called after each presented frame has been stored; the backend shows it
-    // and paces presentation to the display's refresh. May be empty.
+    // Called after each present, once the frame has been stored; the backend
+    // shows the damage and paces presentation to the display's refresh, also
+    // when there is nothing new to show. May be empty.
     std::function<void(const PresentSurface&)> onPresent;
 };
 

@@ -1,6 +1,6 @@
 // The device's life, its states, its resources and the frame calls.
 #include <d3d9.h>
-#include "platform/d3d9/pixel_fill.h"
+#include "platform/d3d9/frame_journal.h"
 #include "platform/d3d9/texture_memory.h"
 #include "platform/d3d9/watch.h"
 #include "platform/surface.h"
@@ -52,7 +52,8 @@ template <typename T> void rebind(T*& slot, T* object) {
 
 IDirect3DDevice9::IDirect3DDevice9(IDirect3D9* d3d, HWND window, UINT width, UINT height)
     : d3d(d3d), window(window), width(width), height(height),
-      backBuffer(size_t(width) * height, kOpaque) {
+      backBuffer(size_t(width) * height, kOpaque),
+      journal(new d3d9_internal::FrameJournal(this, backBuffer.data(), int(width), int(height))) {
     d3d->AddRef();
     setDefaultStates(renderStates, stageStates);
     d3d9_watch::made(d3d9_watch::Kind::Device);
@@ -61,6 +62,7 @@ IDirect3DDevice9::IDirect3DDevice9(IDirect3D9* d3d, HWND window, UINT width, UIN
 IDirect3DDevice9::~IDirect3DDevice9() {
     rebind(boundTexture, (IDirect3DBaseTexture9*)nullptr);
     rebind(stream, (IDirect3DVertexBuffer9*)nullptr);
+    delete journal;
     d3d9_watch::deviceGone(this);
     d3d->Release();
     d3d9_watch::freed(d3d9_watch::Kind::Device);
@@ -123,21 +125,8 @@ HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, 
     if ((flags & D3DCLEAR_TARGET) == 0) {
         return S_OK;
     }
-    const uint32_t fill = color | kOpaque;
-    if (count == 0) {
-        d3d9_internal::fillPixels(backBuffer.data(), backBuffer.size(), fill);
-        return S_OK;
-    }
-    for (DWORD i = 0; i < count; ++i) {
-        const LONG left = std::max<LONG>(rects[i].x1, 0);
-        const LONG top = std::max<LONG>(rects[i].y1, 0);
-        const LONG right = std::min<LONG>(rects[i].x2, LONG(width));
-        const LONG bottom = std::min<LONG>(rects[i].y2, LONG(height));
-        for (LONG y = top; y < bottom; ++y) {
-            uint32_t* row = backBuffer.data() + size_t(y) * width;
-            d3d9_internal::fillPixels(row + left, size_t(std::max(right, left) - left), fill);
-        }
-    }
+    journal->take(
+        d3d9_internal::clearCommand(color | kOpaque, rects, count, int(width), int(height)));
     return S_OK;
 }
 
@@ -163,19 +152,17 @@ HRESULT IDirect3DDevice9::Present(const RECT* /*source*/, const RECT* /*dest*/, 
         return D3DERR_INVALIDCALL;
     }
     HWND target = overrideWindow != nullptr ? overrideWindow : window;
-    PresentSurface& surface = target->surface;
-    surface.frame = backBuffer;
-    surface.frameWidth = int(width);
-    surface.frameHeight = int(height);
-    ++surface.presentCount;
-    if (surface.onPresent) {
-        surface.onPresent(surface);
-    }
+    journal->present(target->surface);
     return S_OK;
 }
 
 UINT IDirect3DDevice9::GetAvailableTextureMem() {
     return UINT(d3d9_internal::availableTextureMemory());
+}
+
+const uint32_t* IDirect3DDevice9::BackBuffer() {
+    journal->drawRecorded();
+    return backBuffer.data();
 }
 
 HRESULT IDirect3DDevice9::CreateTexture(UINT texWidth, UINT texHeight, UINT /*levels*/,

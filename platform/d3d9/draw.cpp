@@ -1,19 +1,14 @@
 // DrawPrimitive: checks the call, reports it to the device's watcher, and
-// hands each triangle of the list to the rasteriser.
+// hands a triangle list to the frame being built, with the texels and
+// vertices it reads.
 #include <d3d9.h>
-#include "platform/d3d9/rasterizer.h"
+#include "platform/d3d9/frame_journal.h"
 #include "platform/d3d9/watch.h"
-
-#include <cstring>
 
 namespace {
 
 const DWORD kDrawableFvf = D3DFVF_XYZRHW | D3DFVF_TEX1;
 const UINT kDrawableVertexSize = 24;
-
-// What D3DTA_TEXTURE reads with no texture bound: opaque white.
-const uint32_t kUntexturedTexel = 0xFFFFFFFFu;
-const uint16_t kUntexturedRun = 1;
 
 uint64_t verticesRead(D3DPRIMITIVETYPE type, UINT primitiveCount) {
     switch (type) {
@@ -31,17 +26,6 @@ uint64_t verticesRead(D3DPRIMITIVETYPE type, UINT primitiveCount) {
 bool readsInsideBuffer(uint64_t length, uint64_t offset, uint64_t stride, uint64_t lastVertex) {
     return offset <= length && lastVertex <= (length - offset) / stride &&
            offset + lastVertex * stride + kDrawableVertexSize <= length;
-}
-
-d3d9_internal::ScreenVertex readVertex(const uint8_t* bytes) {
-    float fields[6];
-    std::memcpy(fields, bytes, sizeof(fields));
-    d3d9_internal::ScreenVertex vertex;
-    vertex.x = fields[0];
-    vertex.y = fields[1];
-    vertex.u = fields[4];
-    vertex.v = fields[5];
-    return vertex;
 }
 
 } // namespace
@@ -67,32 +51,16 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
         return S_OK;
     }
 
-    d3d9_internal::TexelSource texture{&kUntexturedTexel, &kUntexturedRun, 1, 1};
-    if (boundTexture != nullptr) {
-        const auto* bound = static_cast<const IDirect3DTexture9*>(boundTexture);
-        texture = {bound->Texels(), bound->alphaRuns.data(), int(bound->Width()),
-                   int(bound->Height())};
+    const auto* texture = static_cast<const IDirect3DTexture9*>(boundTexture);
+    // What a locked texture or buffer holds may still change: the draw reads
+    // it now, as the frame so far is drawn first.
+    if ((texture != nullptr && texture->locked) || stream->locked) {
+        journal->drawRecorded();
     }
-    const d3d9_internal::RenderTarget target{backBuffer.data(), int(width), int(height)};
-    const d3d9_internal::PixelPipeline pipeline(renderStates, stageStates[0]);
-    const uint8_t* first = stream->Bytes() + streamOffset + uint64_t(startVertex) * streamStride;
-    const auto readTriangle = [first, this](UINT triangle,
-                                            d3d9_internal::ScreenVertex(&corners)[3]) {
-        for (int i = 0; i < 3; ++i) {
-            corners[i] = readVertex(first + (uint64_t(triangle) * 3 + i) * streamStride);
-        }
-    };
-    for (UINT triangle = 0; triangle < primitiveCount;) {
-        d3d9_internal::ScreenVertex current[3];
-        d3d9_internal::ScreenVertex following[3];
-        readTriangle(triangle, current);
-        const bool hasNext = triangle + 1 < primitiveCount;
-        if (hasNext) {
-            readTriangle(triangle + 1, following);
-        }
-        triangle +=
-            UINT(d3d9_internal::drawTriangles(target, current, hasNext ? &following : nullptr,
-                                              renderStates[D3DRS_CULLMODE], texture, pipeline));
-    }
+    journal->take(d3d9_internal::drawCommand(
+        texture != nullptr ? texture->image : nullptr, stream->bytes,
+        streamOffset + uint64_t(startVertex) * streamStride, streamStride, primitiveCount,
+        renderStates[D3DRS_CULLMODE], d3d9_internal::PixelPipeline(renderStates, stageStates[0]),
+        int(width), int(height)));
     return S_OK;
 }

@@ -17,7 +17,15 @@ enum class BlendMode { Replace, SourceAlphaOver, Factors };
 
 class PixelPipeline {
 public:
+    PixelPipeline() = default;
     PixelPipeline(const DWORD* renderStates, const DWORD* stage0States);
+
+    // Two pipelines that agree here turn every texel into the same pixel.
+    bool operator==(const PixelPipeline& other) const {
+        return colourTerm == other.colourTerm && alphaTerm == other.alphaTerm &&
+               mode == other.mode && sourceFactor == other.sourceFactor &&
+               destFactor == other.destFactor;
+    }
 
     // Whether stage 0 changes texels at all; most often it passes them on.
     bool shades() const { return colourTerm != StageTerm::Texel || alphaTerm != StageTerm::Texel; }

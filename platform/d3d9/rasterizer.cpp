@@ -108,10 +108,11 @@ void fillPolygon(const RenderTarget& target, const Corner* given, int count, DWO
         minY = std::min(minY, corners[i].position.y);
         maxY = std::max(maxY, corners[i].position.y);
     }
-    const int firstColumn = int(std::max<int64_t>(0, ceilDiv(minX, kSubpixelScale)));
-    const int lastColumn = int(std::min<int64_t>(target.width - 1, floorDiv(maxX, kSubpixelScale)));
-    const int firstRow = int(std::max<int64_t>(0, ceilDiv(minY, kSubpixelScale)));
-    const int lastRow = int(std::min<int64_t>(target.height - 1, floorDiv(maxY, kSubpixelScale)));
+    const RECT& clip = target.clip;
+    const int firstColumn = int(std::max<int64_t>(clip.left, ceilDiv(minX, kSubpixelScale)));
+    const int lastColumn = int(std::min<int64_t>(clip.right - 1, floorDiv(maxX, kSubpixelScale)));
+    const int firstRow = int(std::max<int64_t>(clip.top, ceilDiv(minY, kSubpixelScale)));
+    const int lastRow = int(std::min<int64_t>(clip.bottom - 1, floorDiv(maxY, kSubpixelScale)));
     if (firstColumn > lastColumn || firstRow > lastRow) {
         return;
     }

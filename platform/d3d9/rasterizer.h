@@ -29,6 +29,8 @@ struct RenderTarget {
     uint32_t* pixels = nullptr; // row-major, width x height
     int width = 0;
     int height = 0;
+    // Only the pixels inside it are written: part of the target, or all of it.
+    RECT clip = {0, 0, 0, 0};
 };
 
 // Draws the first triangle unless cullMode (a D3DCULL value) removes it, and

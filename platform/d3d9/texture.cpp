@@ -1,5 +1,6 @@
 #include <d3d9.h>
 #include "platform/d3d9/alpha_runs.h"
+#include "platform/d3d9/texel_image.h"
 #include "platform/d3d9/texture_memory.h"
 #include "platform/d3d9/watch.h"
 
@@ -14,8 +15,11 @@ const uint32_t kOpaque = 0xFF000000u;
 
 IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool)
     : width(width), height(height), format(format), pool(pool),
-      texels(std::size_t(width) * height, format == D3DFMT_X8R8G8B8 ? kOpaque : 0u) {
-    d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
+      image(std::make_shared<d3d9_internal::TexelImage>()) {
+    image->width = int(width);
+    image->height = int(height);
+    image->texels.assign(std::size_t(width) * height, format == D3DFMT_X8R8G8B8 ? kOpaque : 0u);
+    d3d9_internal::measureAlphaRuns(image->texels, int(width), image->alphaRuns);
     d3d9_watch::made(d3d9_watch::Kind::Texture);
 }
 
@@ -39,8 +43,13 @@ HRESULT IDirect3DTexture9::LockRect(UINT level, D3DLOCKED_RECT* lockedRect, cons
         }
         area = *rect;
     }
+    // A frame that drew the texture keeps the texels it drew.
+    if (image.use_count() > 1) {
+        image = std::make_shared<d3d9_internal::TexelImage>(*image);
+    }
     lockedRect->Pitch = INT(width * sizeof(uint32_t));
-    lockedRect->pBits = texels.data() + std::size_t(area.top) * width + std::size_t(area.left);
+    lockedRect->pBits =
+        image->texels.data() + std::size_t(area.top) * width + std::size_t(area.left);
     locked = true;
     return S_OK;
 }
@@ -51,12 +60,16 @@ HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
     }
     locked = false;
     if (format == D3DFMT_X8R8G8B8) {
-        for (uint32_t& texel : texels) {
+        for (uint32_t& texel : image->texels) {
             texel |= kOpaque;
         }
     }
-    d3d9_internal::measureAlphaRuns(texels, int(width), alphaRuns);
+    d3d9_internal::measureAlphaRuns(image->texels, int(width), image->alphaRuns);
     return S_OK;
+}
+
+const uint32_t* IDirect3DTexture9::Texels() const {
+    return image->texels.data();
 }
 
 HRESULT IDirect3DTexture9::GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) {

@@ -2,7 +2,7 @@
 #include "platform/d3d9/watch.h"
 
 IDirect3DVertexBuffer9::IDirect3DVertexBuffer9(UINT length, DWORD fvf)
-    : fvf(fvf), bytes(length, uint8_t(0)) {
+    : fvf(fvf), bytes(std::make_shared<std::vector<uint8_t>>(length, uint8_t(0))) {
     d3d9_watch::made(d3d9_watch::Kind::VertexBuffer);
 }
 
@@ -18,11 +18,15 @@ HRESULT IDirect3DVertexBuffer9::Lock(UINT offset, UINT size, void** data, DWORD 
         return D3DERR_INVALIDCALL;
     }
     // Size 0 locks everything from the offset on, as in Direct3D 9.
-    const uint64_t end = size == 0 ? bytes.size() : uint64_t(offset) + size;
-    if (offset >= bytes.size() || end > bytes.size()) {
+    const uint64_t end = size == 0 ? bytes->size() : uint64_t(offset) + size;
+    if (offset >= bytes->size() || end > bytes->size()) {
         return D3DERR_INVALIDCALL;
     }
-    *data = bytes.data() + offset;
+    // A frame that drew from the buffer keeps the vertices it drew.
+    if (bytes.use_count() > 1) {
+        bytes = std::make_shared<std::vector<uint8_t>>(*bytes);
+    }
+    *data = bytes->data() + offset;
     locked = true;
     return S_OK;
 }

@@ -22,6 +22,8 @@ bool refuses(Request request);
 void drew(const IDirect3DDevice9* device, IDirect3DBaseTexture9* texture,
           IDirect3DVertexBuffer9* stream, D3DPRIMITIVETYPE type, UINT startVertex,
           UINT primitiveCount);
+// The device rasterised a draw, whole or in part.
+void rasterised(const IDirect3DDevice9* device);
 // The device is being freed; nothing may hold on to it.
 void deviceGone(const IDirect3DDevice9* device);
 

@@ -46,15 +46,25 @@
 //   inside one return D3DERR_INVALIDCALL and do nothing. The device has no
 //   depth or stencil buffer (whatever the presentation parameters ask), so a
 //   Clear naming D3DCLEAR_ZBUFFER or D3DCLEAR_STENCIL is refused whole.
-// - Present copies the whole back buffer into the window's surface
-//   (platform/surface.h), or the override window's; rectangles and dirty
-//   regions are ignored. Only texture stage 0 and stream 0 can be bound.
+// - Present shows the back buffer in the window's surface (platform/surface.h),
+//   or the override window's; rectangles and dirty regions are ignored. A
+//   frame that begins by clearing the whole back buffer is drawn only where it
+//   differs from the frame last shown, and only those parts reach the surface
+//   (its damage); a frame the same as the last is not drawn at all, and the
+//   back buffer keeps the last picture (platform/d3d9/frame_journal.h).
+//   Only texture stage 0 and stream 0 can be bound.
 #pragma once
 
 #include "win_types.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+namespace d3d9_internal {
+struct TexelImage;
+class FrameJournal;
+} // namespace d3d9_internal
 
 #define D3D_SDK_VERSION 31
 
@@ -197,7 +207,7 @@ public:
 
     UINT Width() const { return width; }
     UINT Height() const { return height; }
-    const uint32_t* Texels() const { return texels.data(); }
+    const uint32_t* Texels() const;
 
 private:
     friend class IDirect3DDevice9;
@@ -208,8 +218,8 @@ private:
     D3DFORMAT format = D3DFMT_A8R8G8B8;
     D3DPOOL pool = D3DPOOL_DEFAULT;
     bool locked = false;
-    std::vector<uint32_t> texels;
-    std::vector<uint16_t> alphaRuns; // measured at each unlock, for blending
+    // Shared with the frames that drew it; alpha runs measured at each unlock.
+    std::shared_ptr<d3d9_internal::TexelImage> image;
 };
 
 class IDirect3DVertexBuffer9 : public IUnknown {
@@ -217,9 +227,9 @@ public:
     HRESULT Lock(UINT offset, UINT size, void** data, DWORD flags);
     HRESULT Unlock();
 
-    UINT Length() const { return (UINT)bytes.size(); }
+    UINT Length() const { return (UINT)bytes->size(); }
     DWORD FVF() const { return fvf; }
-    const uint8_t* Bytes() const { return bytes.data(); }
+    const uint8_t* Bytes() const { return bytes->data(); }
 
 private:
     friend class IDirect3DDevice9;
@@ -227,7 +237,8 @@ private:
     ~IDirect3DVertexBuffer9() override;
     DWORD fvf = 0;
     bool locked = false;
-    std::vector<uint8_t> bytes;
+    // Shared with the frames that drew from it, like a texture's texels.
+    std::shared_ptr<std::vector<uint8_t>> bytes;
 };
 
 class IDirect3D9;
@@ -260,10 +271,11 @@ public:
     HRESULT DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT primitiveCount);
 
     // The back buffer, 0xAARRGGBB, row-major; its size is the window's client
-    // area when the device was made.
+    // area when the device was made. Reading it draws whatever of the frame
+    // was only recorded so far.
     UINT BackBufferWidth() const { return width; }
     UINT BackBufferHeight() const { return height; }
-    const uint32_t* BackBuffer() const { return backBuffer.data(); }
+    const uint32_t* BackBuffer();
     HWND Window() const { return window; }
 
 private:
@@ -286,6 +298,8 @@ private:
     IDirect3DVertexBuffer9* stream = nullptr;
     UINT streamOffset = 0;
     UINT streamStride = 0;
+
+    d3d9_internal::FrameJournal* journal = nullptr; // what was drawn and shown
 };
 
 class IDirect3D9 : public IUnknown {

@@ -40,6 +40,7 @@ void PresentFrame() {
                 marker ? 0xFFFFFFFFu : 0xFF000080u | (red << 16);
         }
     }
+    surface.damage = {RECT{0, 0, surface.frameWidth, surface.frameHeight}};
     ++surface.presentCount;
     ++g_frames;
     if (surface.onPresent) {

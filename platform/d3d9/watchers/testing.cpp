@@ -1,5 +1,6 @@
 // The tests' watcher, behind platform/d3d9_testing.h: live-object counts,
-// faults on demand and a draw log for each device that records.
+// faults on demand, a draw log for each device that records and a count of
+// the draws each device rasterised.
 #include "platform/d3d9/watch.h"
 #include "platform/d3d9_testing.h"
 
@@ -34,6 +35,11 @@ struct DrawRecorder {
     bool recording = false;
     std::vector<d3d9_testing::DrawRecord> records;
 };
+
+std::map<const IDirect3DDevice9*, uint64_t>& rasterisedCounts() {
+    static std::map<const IDirect3DDevice9*, uint64_t> byDevice;
+    return byDevice;
+}
 
 std::map<const IDirect3DDevice9*, DrawRecorder>& recorders() {
     static std::map<const IDirect3DDevice9*, DrawRecorder> byDevice;
@@ -75,8 +81,13 @@ void drew(const IDirect3DDevice9* device, IDirect3DBaseTexture9* texture,
     }
 }
 
+void rasterised(const IDirect3DDevice9* device) {
+    ++rasterisedCounts()[device];
+}
+
 void deviceGone(const IDirect3DDevice9* device) {
     recorders().erase(device);
+    rasterisedCounts().erase(device);
 }
 
 } // namespace d3d9_watch
@@ -113,6 +124,11 @@ const std::vector<DrawRecord>& drawLog(IDirect3DDevice9* device) {
     static const std::vector<DrawRecord> nothingRecorded;
     auto found = recorders().find(device);
     return found != recorders().end() ? found->second.records : nothingRecorded;
+}
+
+uint64_t rasterisedDraws(IDirect3DDevice9* device) {
+    auto found = rasterisedCounts().find(device);
+    return found != rasterisedCounts().end() ? found->second : 0;
 }
 
 } // namespace d3d9_testing

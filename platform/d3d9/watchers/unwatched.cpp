@@ -14,6 +14,8 @@ bool refuses(Request) {
 void drew(const IDirect3DDevice9*, IDirect3DBaseTexture9*, IDirect3DVertexBuffer9*,
           D3DPRIMITIVETYPE, UINT, UINT) {}
 
+void rasterised(const IDirect3DDevice9*) {}
+
 void deviceGone(const IDirect3DDevice9*) {}
 
 } // namespace d3d9_watch

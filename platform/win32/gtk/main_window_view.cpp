@@ -13,12 +13,27 @@ namespace {
 
 // Presentation is paced to one frame per refresh of a 60 Hz display.
 constexpr gint64 kFramePeriodMicroseconds = 16667;
-// The longest sleep between two looks at GTK's events while pacing.
-constexpr gint64 kPacingSliceMicroseconds = 2000;
 
 void SetSourceColour(cairo_t* cr, uint32_t rgb) {
     cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
                          (rgb & 0xFF) / 255.0);
+}
+
+// Hands over only the part GTK redraws, most often a small damage.
+void PaintFramePart(cairo_t* cr, const PresentSurface& surface) {
+    GdkRectangle part;
+    const GdkRectangle whole = {0, 0, surface.frameWidth, surface.frameHeight};
+    if (!gdk_cairo_get_clip_rectangle(cr, &part) ||
+        !gdk_rectangle_intersect(&part, &whole, &part)) {
+        return;
+    }
+    // 0xAARRGGBB words are cairo's own pixel layout; the frame is opaque.
+    const uint32_t* first = surface.frame.data() + (size_t)part.y * surface.frameWidth + part.x;
+    cairo_surface_t* image = cairo_image_surface_create_for_data(
+        (unsigned char*)first, CAIRO_FORMAT_RGB24, part.width, part.height, surface.frameWidth * 4);
+    cairo_set_source_surface(cr, image, part.x, part.y);
+    cairo_paint(cr);
+    cairo_surface_destroy(image);
 }
 
 gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
@@ -27,13 +42,7 @@ gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
     const bool hasFrame = surface.frameWidth > 0 && surface.frameHeight > 0 &&
                           surface.frame.size() == (size_t)surface.frameWidth * surface.frameHeight;
     if (hasFrame) {
-        // 0xAARRGGBB words are cairo's own pixel layout; the frame is opaque.
-        cairo_surface_t* image = cairo_image_surface_create_for_data(
-            (unsigned char*)surface.frame.data(), CAIRO_FORMAT_RGB24, surface.frameWidth,
-            surface.frameHeight, surface.frameWidth * 4);
-        cairo_set_source_surface(cr, image, 0, 0);
-        cairo_paint(cr);
-        cairo_surface_destroy(image);
+        PaintFramePart(cr, surface);
     } else if (view->erases) {
         SetSourceColour(cr, view->background);
         cairo_paint(cr);
@@ -144,9 +153,34 @@ GtkWidget* BuildMenu(MainWindowView& view, HMENU menu, bool bar) {
     return shell;
 }
 
-void PaceAfterPresent(MainWindowView& view) {
-    view.presentPending = true;
-    gtk_widget_queue_draw(view.area);
+gboolean MarkReached(gpointer reached) {
+    *static_cast<bool*>(reached) = true;
+    return G_SOURCE_REMOVE;
+}
+
+// Sleeps until the slot (microseconds, monotonic clock), handling GTK's events
+// as they arrive instead of waking up to look for them.
+void WaitForSlot(gint64 slot) {
+    const gint64 left = slot - g_get_monotonic_time();
+    if (left <= 0) {
+        return;
+    }
+    bool reached = false;
+    g_timeout_add_full(G_PRIORITY_DEFAULT, (guint)((left + 999) / 1000), MarkReached, &reached,
+                       nullptr);
+    while (!reached) {
+        gtk_main_iteration_do(TRUE);
+    }
+}
+
+void PaceAfterPresent(MainWindowView& view, const PresentSurface& surface) {
+    // A frame that shows nothing new sends nothing to the display, but waits its turn all
+    // the same: the frame loop never sleeps otherwise.
+    for (const RECT& damage : surface.damage) {
+        gtk_widget_queue_draw_area(view.area, damage.left, damage.top, damage.right - damage.left,
+                                   damage.bottom - damage.top);
+        view.presentPending = true;
+    }
     gint64 now = g_get_monotonic_time();
     // Fallen behind by more than a frame: start counting slots afresh.
     if (view.nextFrameSlot < now - kFramePeriodMicroseconds) {
@@ -154,10 +188,7 @@ void PaceAfterPresent(MainWindowView& view) {
     }
     view.nextFrameSlot += kFramePeriodMicroseconds;
     DrainEvents();
-    while ((now = g_get_monotonic_time()) < view.nextFrameSlot) {
-        g_usleep((gulong)std::min(view.nextFrameSlot - now, kPacingSliceMicroseconds));
-        DrainEvents();
-    }
+    WaitForSlot(view.nextFrameSlot);
 }
 
 } // namespace
@@ -226,7 +257,9 @@ MainWindowView* CreateMainWindowView(Window& window) {
     g_signal_connect(view->toplevel, "configure-event", G_CALLBACK(OnConfigure), view);
     gtk_widget_show_all(column);
 
-    window.surface.onPresent = [view](const PresentSurface&) { PaceAfterPresent(*view); };
+    window.surface.onPresent = [view](const PresentSurface& surface) {
+        PaceAfterPresent(*view, surface);
+    };
     return view;
 }
 

@@ -1,0 +1,19 @@
+// A texture's level 0 as the device reads it: the texels and their alpha runs.
+// Shared between the texture and the frames that drew it, and copied before a
+// lock writes to it while a frame still holds it, so a recorded draw always
+// reads the texels as they were when it was issued.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace d3d9_internal {
+
+struct TexelImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> texels;    // 0xAARRGGBB, row-major
+    std::vector<uint16_t> alphaRuns; // one per texel, see alpha_runs.h
+};
+
+} // namespace d3d9_internal
