@@ -31,8 +31,10 @@ uint64_t drawnBytes(const FrameCommand& draw) {
     return (uint64_t(draw.triangles) * 3 - 1) * draw.stride + kDrawnVertexSize;
 }
 
-// The pixels whose centres the vertices can reach, rounded outwards so that
-// snapping to 1/256 pixel cannot step past them.
+// The pixels whose centres lie within the vertices' reach. A centre on the
+// right or bottom end of that reach is outside every triangle (the fill rule
+// leaves it to the next one), and snapping to 1/256 pixel never carries a
+// position across a pixel centre it did not reach before.
 RECT vertexBounds(const uint8_t* first, UINT stride, UINT count, const RECT& whole) {
     float minX = 0.0f;
     float maxX = 0.0f;
@@ -48,8 +50,8 @@ RECT vertexBounds(const uint8_t* first, UINT stride, UINT count, const RECT& who
         minY = i == 0 ? vertex.y : std::min(minY, vertex.y);
         maxY = i == 0 ? vertex.y : std::max(maxY, vertex.y);
     }
-    const RECT reach = {LONG(std::floor(minX)), LONG(std::floor(minY)), LONG(std::ceil(maxX)) + 1,
-                        LONG(std::ceil(maxY)) + 1};
+    const RECT reach = {LONG(std::floor(minX)), LONG(std::floor(minY)), LONG(std::ceil(maxX)),
+                        LONG(std::ceil(maxY))};
     return intersectRects(reach, whole);
 }
 

@@ -68,15 +68,14 @@ void FrameJournal::present(PresentSurface& surface) {
 }
 
 void FrameJournal::run(const FrameCommand& command, const RECT& clip) {
-    const RECT area = intersectRects(command.bounds, clip);
-    if (isEmptyRect(area)) {
+    if (isEmptyRect(intersectRects(command.bounds, clip))) {
         return;
     }
     if (command.kind == FrameCommand::Kind::Draw) {
         d3d9_watch::rasterised(device);
     }
     RenderTarget clipped = target;
-    clipped.clip = area;
+    clipped.clip = clip;
     runCommand(command, clipped);
 }
 
