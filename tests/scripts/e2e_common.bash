@@ -260,12 +260,14 @@ choose_menu() {
     sleep 0.3
 }
 
-# Milliseconds of CPU time the game has used so far.
-game_cpu_ms() {
+# Milliseconds of CPU time the process has used so far.
+cpu_ms() {
     local ticks
-    ticks=$(awk '{ print $14 + $15 }' "/proc/$GAME_PID/stat")
+    ticks=$(awk '{ print $14 + $15 }' "/proc/$1/stat")
     echo $((ticks * 1000 / $(getconf CLK_TCK)))
 }
+
+game_cpu_ms() { cpu_ms "$GAME_PID"; }
 
 # Quits through "Spiel", "Spiel beenden" and "Ja"; the game must end with status 0.
 quit_game() {
