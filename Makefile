@@ -57,10 +57,13 @@ fuzz: deps
 	fi; \
 	grep -q "signed integer overflow" build-fuzz/canary.log || { cat build-fuzz/canary.log; exit 1; }
 
+# A frame on the software device against pixman; then the game itself under Xvfb, at rest
+# and in play: CPU of the game and of the X server, resident memory.
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-bench -j $(JOBS) --target bench_frame
+	cmake --build build-bench -j $(JOBS) --target bench_frame quorvel
 	./build-bench/bench/bench_frame
+	bash bench/game_cpu.sh build-bench .
 
 art: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
