@@ -21,16 +21,25 @@ protected:
         d3d9_testing::resetFaults();
         d3d = Direct3DCreate9(D3D_SDK_VERSION);
         ASSERT_NE(d3d, nullptr);
-        D3DPRESENT_PARAMETERS params = {};
-        params.Windowed = TRUE;
-        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        ASSERT_EQ(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window.hwnd(),
-                                    D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &device),
-                  S_OK);
-        device->SetFVF(D3DFVF_XYZRHW | D3DFVF_TEX1);
+        device = makeDevice(window.hwnd());
+        ASSERT_NE(device, nullptr);
         // Direct3D 9 draws only inside a scene; these tests draw piece by piece
         // inside one, and end it before they present.
         ASSERT_EQ(device->BeginScene(), S_OK);
+    }
+
+    // A windowed device on the window, set to the one vertex format; null when refused.
+    IDirect3DDevice9* makeDevice(HWND target) {
+        D3DPRESENT_PARAMETERS params = {};
+        params.Windowed = TRUE;
+        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+        IDirect3DDevice9* made = nullptr;
+        if (d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, target,
+                              D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &made) != S_OK) {
+            return nullptr;
+        }
+        made->SetFVF(D3DFVF_XYZRHW | D3DFVF_TEX1);
+        return made;
     }
 
     void TearDown() override {
@@ -48,13 +57,14 @@ protected:
     }
 
     // The blending the game sets once at start-up.
-    void useGameBlending() {
-        device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-        device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-        device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-        device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-        device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-        device->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_CURRENT);
+    void useGameBlending() { useGameBlending(device); }
+    static void useGameBlending(IDirect3DDevice9* target) {
+        target->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+        target->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+        target->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+        target->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+        target->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+        target->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_CURRENT);
     }
 
     // A texture owned by the test, texels row-major.

@@ -52,17 +52,8 @@ protected:
     // The scene as a device that has shown nothing before draws it: whole.
     std::vector<uint32_t> drawnWhole(const Scene& scene) {
         HeadlessWindow fresh;
-        IDirect3DDevice9* other = nullptr;
-        D3DPRESENT_PARAMETERS params = {};
-        params.Windowed = TRUE;
-        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        EXPECT_EQ(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, fresh.hwnd(),
-                                    D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &other),
-                  S_OK);
-        other->SetFVF(D3DFVF_XYZRHW | D3DFVF_TEX1);
-        other->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-        other->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-        other->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+        IDirect3DDevice9* other = makeDevice(fresh.hwnd());
+        useGameBlending(other);
         drawScene(other, scene);
         other->Present(nullptr, nullptr, nullptr, nullptr);
         other->SetTexture(0, nullptr);
@@ -358,13 +349,7 @@ TEST_F(FrameJournalTest, AWindowThatShowedAnotherPictureMeanwhileGetsTheWholeFra
 
     // Another device presents into the window, then this one shows the same frame again.
     HeadlessWindow elsewhere;
-    IDirect3DDevice9* other = nullptr;
-    D3DPRESENT_PARAMETERS params = {};
-    params.Windowed = TRUE;
-    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    ASSERT_EQ(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, elsewhere.hwnd(),
-                                D3DCREATE_SOFTWARE_VERTEXPROCESSING, &params, &other),
-              S_OK);
+    IDirect3DDevice9* other = makeDevice(elsewhere.hwnd());
     other->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFFFFFFFF, 1.0f, 0);
     other->Present(nullptr, nullptr, window.hwnd(), nullptr);
     other->Release();
