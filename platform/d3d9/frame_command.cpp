@@ -83,7 +83,7 @@ void runClear(const FrameCommand& clear, const RenderTarget& target) {
                        size_t(part.right - part.left), clear.fill);
         }
     };
-    if (clear.rects.empty()) {
+    if (clear.entireTarget) {
         fill(clear.bounds);
     }
     for (const RECT& rect : clear.rects) {
@@ -123,6 +123,7 @@ FrameCommand clearCommand(uint32_t fill, const D3DRECT* rects, DWORD count, int 
     clear.fill = fill;
     const RECT whole = {0, 0, LONG(width), LONG(height)};
     if (rects == nullptr || count == 0) {
+        clear.entireTarget = true;
         clear.bounds = whole;
         return clear;
     }
@@ -134,10 +135,6 @@ FrameCommand clearCommand(uint32_t fill, const D3DRECT* rects, DWORD count, int 
         }
         clear.bounds = clear.rects.empty() ? rect : uniteRects(clear.bounds, rect);
         clear.rects.push_back(rect);
-    }
-    // Rectangles that all miss the target clear nothing: an empty one stands for them.
-    if (clear.rects.empty()) {
-        clear.rects.push_back({0, 0, 0, 0});
     }
     return clear;
 }

@@ -20,8 +20,9 @@ struct FrameCommand {
     // Every pixel the command can write lies inside.
     RECT bounds = {0, 0, 0, 0};
 
-    // A clear: the colour, into `bounds` (the whole target) or into each of `rects`.
+    // A clear: the colour, into the whole target or into each of `rects`.
     uint32_t fill = 0;
+    bool entireTarget = false;
     std::vector<RECT> rects;
 
     // A draw: a triangle list of pre-transformed vertices.
@@ -35,7 +36,7 @@ struct FrameCommand {
 
     // A clear of the whole target: what follows it does not depend on what
     // the target held before.
-    bool clearsEverything() const { return kind == Kind::Clear && rects.empty(); }
+    bool clearsEverything() const { return kind == Kind::Clear && entireTarget; }
 };
 
 // `rects` null or empty clears the whole target.

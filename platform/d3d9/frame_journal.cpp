@@ -16,13 +16,16 @@ FrameJournal::FrameJournal(const IDirect3DDevice9* device, uint32_t* backBuffer,
 }
 
 void FrameJournal::take(FrameCommand command) {
+    // Nothing drawn before a clear of everything shows, so a frame can start
+    // over at each one.
+    if (command.clearsEverything()) {
+        building = Building::Recorded;
+        recorded.clear();
+        recorded.push_back(std::move(command));
+        return;
+    }
     switch (building) {
     case Building::Nothing:
-        if (command.clearsEverything()) {
-            building = Building::Recorded;
-            recorded.push_back(std::move(command));
-            return;
-        }
         building = Building::Drawn;
         shownKnown = false;
         run(command, whole);

@@ -110,16 +110,18 @@ TEST_F(FrameJournalTest, AFrameLikeTheLastIsNeitherDrawnNorShown) {
     const uint64_t drawn = rasterised();
     EXPECT_EQ(drawn, 1u);
 
-    // The same objects, and then new ones holding the same texels and vertices, as a label
-    // that loads its image again does: nothing is drawn, nothing new is shown, but the
-    // backend still hears of each present, to pace it.
+    // The same objects; then new ones holding the same texels and vertices, as a label that
+    // loads its image again does; then the same after draws that a clear wipes out: nothing
+    // is drawn, nothing new is shown, but the backend still hears of each present, to pace it.
     show(scene);
     scene.quads[0] = {makeBuffer(quadVertices(10, 20, 50, 50)), makeTexture(40, 30, texels)};
     show(scene);
+    drawScene(device, Scene{0xFFFFFFFF, D3DBLEND_ONE, scene.quads});
+    show(scene);
     EXPECT_EQ(rasterised(), drawn);
     EXPECT_TRUE(screen().damage.empty());
-    EXPECT_EQ(screen().presentCount, 3u);
-    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(screen().presentCount, 4u);
+    EXPECT_EQ(calls, 4);
     EXPECT_EQ(screen().frame, first);
     // The back buffer keeps the picture shown.
     EXPECT_EQ(std::vector<uint32_t>(device->BackBuffer(), device->BackBuffer() + first.size()),
