@@ -54,10 +54,11 @@ optimised_build() {
 if optimised_build; then WAIT_SCALE=1; else WAIT_SCALE=4; fi
 
 # A display of our own: Xvfb picks a free one itself and says which, so parallel runs
-# never meet on a display number.
+# never meet on a display number. The server does not reset when its last client leaves:
+# a game started right after another quit could be cut off by the reset.
 start_xvfb() {
     local i
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" \
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for i in $(seq 100); do
