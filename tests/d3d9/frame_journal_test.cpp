@@ -29,9 +29,9 @@ protected:
         useGameBlending();
     }
 
+    // Inside a scene.
     static void drawScene(IDirect3DDevice9* target, const Scene& scene) {
         target->Clear(0, nullptr, D3DCLEAR_TARGET, scene.clear, 1.0f, 0);
-        target->BeginScene();
         target->SetRenderState(D3DRS_SRCBLEND, scene.sourceBlend);
         for (const SceneQuad& quad : scene.quads) {
             if (quad.hidden) {
@@ -41,12 +41,18 @@ protected:
             target->SetTexture(0, quad.texture);
             target->DrawPrimitive(D3DPT_TRIANGLELIST, 0, quad.triangles);
         }
-        target->EndScene();
+    }
+
+    // Ends the scene, presents the frame and begins the next scene, as the game's loop does.
+    void present(HWND elsewhere = nullptr) {
+        ASSERT_EQ(device->EndScene(), S_OK);
+        ASSERT_EQ(device->Present(nullptr, nullptr, elsewhere, nullptr), S_OK);
+        ASSERT_EQ(device->BeginScene(), S_OK);
     }
 
     void show(const Scene& scene) {
         drawScene(device, scene);
-        ASSERT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), S_OK);
+        present();
     }
 
     // The scene as a device that has shown nothing before draws it: whole.
@@ -54,7 +60,9 @@ protected:
         HeadlessWindow fresh;
         IDirect3DDevice9* other = makeDevice(fresh.hwnd());
         useGameBlending(other);
+        other->BeginScene();
         drawScene(other, scene);
+        other->EndScene();
         other->Present(nullptr, nullptr, nullptr, nullptr);
         other->SetTexture(0, nullptr);
         other->SetStreamSource(0, nullptr, 0, 0);
@@ -282,7 +290,7 @@ TEST_F(FrameJournalTest, ADrawReadsTexelsAndVerticesAsTheyWereWhenItWasIssued) {
     paint(texture, 0xFF00FF00);
     moveRight(buffer, 100);
     buffer->Unlock();
-    device->Present(nullptr, nullptr, nullptr, nullptr);
+    present();
     EXPECT_EQ(screen().frame[5 * 594 + 5], 0xFF0000FFu);
     EXPECT_EQ(screen().frame[5 * 594 + 105], 0xFF000000u);
 
@@ -296,7 +304,7 @@ TEST_F(FrameJournalTest, ADrawReadsTexelsAndVerticesAsTheyWereWhenItWasIssued) {
     texture->UnlockRect(0);
     moveRight(buffer, 300);
     buffer->Unlock();
-    device->Present(nullptr, nullptr, nullptr, nullptr);
+    present();
     EXPECT_EQ(screen().frame[5 * 594 + 205], 0xFF00FF00u);
     EXPECT_EQ(screen().frame[5 * 594 + 305], 0xFF000000u);
     EXPECT_EQ(screen().frame[5 * 594 + 105], 0xFF000000u);
@@ -307,11 +315,11 @@ TEST_F(FrameJournalTest, ADrawReadsTexelsAndVerticesAsTheyWereWhenItWasIssued) {
 TEST_F(FrameJournalTest, FramesThatBuildOnTheLastPictureAreDrawnEveryTime) {
     IDirect3DTexture9* haze = makeSolidTexture(0x40FFFFFF);
     device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
-    device->Present(nullptr, nullptr, nullptr, nullptr);
+    present();
     uint32_t last = screen().frame[0];
     for (int i = 0; i < 3; ++i) {
         drawQuad(haze, 0, 0, 20, 20);
-        device->Present(nullptr, nullptr, nullptr, nullptr);
+        present();
         EXPECT_GT(screen().frame[0] & 0xFF, last & 0xFF) << "layer " << i;
         EXPECT_FALSE(screen().damage.empty());
         last = screen().frame[0];
@@ -320,7 +328,7 @@ TEST_F(FrameJournalTest, FramesThatBuildOnTheLastPictureAreDrawnEveryTime) {
     const D3DRECT corner = {0, 0, 5, 5};
     device->Clear(1, &corner, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
     drawQuad(haze, 0, 0, 20, 20);
-    device->Present(nullptr, nullptr, nullptr, nullptr);
+    present();
     EXPECT_GT(screen().frame[10] & 0xFF, last & 0xFF);
     EXPECT_LT(screen().frame[0] & 0xFF, last & 0xFF);
 }
@@ -337,7 +345,7 @@ TEST_F(FrameJournalTest, ReadingTheBackBufferMidFrameShowsTheFrameSoFar) {
     EXPECT_EQ(pixel(25, 5), 0xFFFF0000u) << "the second quad is not drawn yet";
     drawBuffer(scene.quads[1].buffer, scene.quads[1].texture, 2);
     EXPECT_EQ(pixel(25, 5), 0xFF00FF00u);
-    device->Present(nullptr, nullptr, nullptr, nullptr);
+    present();
     EXPECT_EQ(screen().frame, drawnWhole(scene));
 }
 
@@ -365,7 +373,7 @@ TEST_F(FrameJournalTest, AWindowThatShowedAnotherPictureMeanwhileGetsTheWholeFra
     green.clear = 0xFF00FF00;
     elsewhere.surface().presentCount = screen().presentCount - 1;
     drawScene(device, green);
-    device->Present(nullptr, nullptr, elsewhere.hwnd(), nullptr);
+    present(elsewhere.hwnd());
     const std::vector<uint32_t> greenPicture = drawnWhole(green);
     EXPECT_EQ(elsewhere.surface().frame, greenPicture);
     const uint64_t drawn = rasterised();
