@@ -1,8 +1,8 @@
 #include "HighscoreTable.h"
 
-#include <cstdio>
+#include "HighscoreFile.h"
+
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -49,49 +49,29 @@ void FromImage(const Image& image, Entries& entries) {
     }
 }
 
-// Overwrites the front of image with the file's bytes, a 0x0D 0x0A pair
-// giving one 0x0A; a short file leaves the rest of image as it was.
-void ReadImage(FILE* file, Image& image) {
+// Every byte of the image may take two in the file.
+constexpr size_t kFileSize = 2 * kImageSize;
+typedef uint8_t FileBytes[kFileSize];
+
+// Overwrites the front of image with what the file's bytes give, a 0x0D 0x0A
+// pair giving one 0x0A; a short file leaves the rest of image as it was.
+void Untranslate(const uint8_t* bytes, size_t count, Image& image) {
+    size_t filled = 0;
+    for (size_t i = 0; i < count && filled < kImageSize; i++) {
+        if (bytes[i] == kCarriageReturn && i + 1 < count && bytes[i + 1] == kLineFeed)
+            i++;
+        image[filled++] = bytes[i];
+    }
+}
+
+size_t Translate(const Image& image, FileBytes& bytes) {
     size_t count = 0;
-    int c;
-    while (count < kImageSize && (c = fgetc(file)) != EOF) {
-        if (c == kCarriageReturn) {
-            int next = fgetc(file);
-            if (next == kLineFeed)
-                c = kLineFeed;
-            else if (next != EOF)
-                ungetc(next, file);
-        }
-        image[count++] = (uint8_t)c;
-    }
-}
-
-bool WriteTranslated(FILE* file, const Image& image) {
     for (uint8_t byte : image) {
-        if (byte == kLineFeed && fputc(kCarriageReturn, file) == EOF)
-            return false;
-        if (fputc(byte, file) == EOF)
-            return false;
+        if (byte == kLineFeed)
+            bytes[count++] = kCarriageReturn;
+        bytes[count++] = byte;
     }
-    return true;
-}
-
-// The new list goes to a temporary file beside the old one and replaces it
-// only once it is safely on disk, so a failed save never costs the old list.
-bool ReplaceFile(const char* path, const Image& image) {
-    char temporary[4096];
-    int length = snprintf(temporary, sizeof temporary, "%s.tmp", path);
-    if (length < 0 || (size_t)length >= sizeof temporary)
-        return false;
-    FILE* file = fopen(temporary, "wb");
-    if (!file)
-        return false;
-    bool written = WriteTranslated(file, image) && fflush(file) == 0 && fsync(fileno(file)) == 0;
-    bool closed = fclose(file) == 0;
-    if (written && closed && rename(temporary, path) == 0)
-        return true;
-    remove(temporary);
-    return false;
+    return count;
 }
 
 } // namespace
@@ -102,11 +82,11 @@ HighscoreEntry::HighscoreEntry() {
 
 void HighscoreTable::Load(const char* file) {
     fileName = file;
-    if (FILE* stream = fopen(file, "rb")) {
+    FileBytes bytes;
+    if (size_t count = ReadHighscoreFile(file, bytes, kFileSize)) {
         Image image;
         ToImage(entry, image);
-        ReadImage(stream, image);
-        fclose(stream);
+        Untranslate(bytes, count, image);
         FromImage(image, entry);
     }
     lowest = entry[0].score;
@@ -117,7 +97,8 @@ void HighscoreTable::Save(const char* file) {
         return;
     Image image;
     ToImage(entry, image);
-    ReplaceFile(file, image);
+    FileBytes bytes;
+    SaveHighscoreFile(file, bytes, Translate(image, bytes));
 }
 
 void HighscoreTable::Insert(const char* name, int score) {

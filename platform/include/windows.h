@@ -1,6 +1,7 @@
 // The part of the Windows user interface, GDI and multimedia timer that the game
 // uses: window classes and windows, the message queue, menus, message boxes
-// and modal dialogs from templates. The millisecond clock is in mmsystem.h.
+// and modal dialogs from templates. The millisecond clock is in mmsystem.h,
+// the file functions in win_files.h.
 //
 // Texts of the "A" functions are Windows-1252 bytes. A GTK 3 backend shows the
 // windows on a display; a headless backend (platform/win32_headless.h) keeps
@@ -12,6 +13,7 @@
 
 #ifndef RC_INVOKED
 
+#include "win_files.h"
 #include "win_types.h"
 
 #include <cstdint>

@@ -5,6 +5,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <unistd.h>
 
 namespace {
 
@@ -112,7 +114,7 @@ TEST(HighscoreTable, SaveWritesTheTranslatedImageAndLoadReadsItBack) {
     EXPECT_EQ(fourthScore, (std::vector<uint8_t>{0x28, 0x0D, 0x0A, 0x00, 0x00}));
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 24), Record("Player", 0));
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 97, bytes.end()), Record("Player", 3000));
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root), {}), 1);
 
     HighscoreTable loaded;
     loaded.Load(path.c_str());
@@ -234,24 +236,25 @@ TEST(HighscoreTable, FailedSaveLeavesTheOldFileAsItWas) {
     std::vector<uint8_t> before = ReadBytes(path);
     table.Insert("Neu", 200);
 
-    // The temporary's name is taken by a directory that cannot be replaced.
-    std::filesystem::create_directories(path + ".tmp/inhalt");
+    // The temporary's name is taken by a folder, which is no file to delete.
+    std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
+    std::filesystem::create_directories(temporary + "/inhalt");
     table.Save(path.c_str());
     EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_TRUE(std::filesystem::is_directory(path + ".tmp/inhalt"));
-    std::filesystem::remove_all(path + ".tmp");
+    EXPECT_TRUE(std::filesystem::is_directory(temporary + "/inhalt"));
+    std::filesystem::remove_all(temporary);
 
     // A folder that does not exist gets nothing.
     std::string nowhere = dir.Path("fehlt/highscoreaction.dat");
     table.Save(nowhere.c_str());
     EXPECT_FALSE(std::filesystem::exists(dir.Path("fehlt")));
 
-    // The target is a directory that rename cannot replace: the temporary goes away.
+    // A folder in the list's place stays as it is, and nothing is left beside it.
     std::string blocked = dir.Path("blockiert.dat");
     std::filesystem::create_directories(blocked + "/inhalt");
     table.Save(blocked.c_str());
     EXPECT_TRUE(std::filesystem::is_directory(blocked + "/inhalt"));
-    EXPECT_FALSE(std::filesystem::exists(blocked + ".tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root), {}), 2);
 
     // The table in memory is unchanged by the failures, and a good save still works.
     EXPECT_EQ(table.entry[4].score, 200);

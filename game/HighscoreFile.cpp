@@ -1,0 +1,121 @@
+#include "HighscoreFile.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// Room for the list's full path as the system names it.
+const DWORD kPathSize = 4096;
+// Room for that path with the temporary's suffix: a dot, a process id, ".tmp".
+const size_t kTemporarySize = kPathSize + 16;
+
+enum class Swap { kDone, kRefused, kFailed };
+
+HANDLE Open(const char* name, DWORD access, DWORD creation) {
+    return CreateFileA(name, access, kShareAll, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool WriteAll(HANDLE file, const uint8_t* bytes, size_t count) {
+    DWORD written = 0;
+    return WriteFile(file, bytes, (DWORD)count, &written, nullptr) && written == count;
+}
+
+// Made exclusively, so a link in its place is never followed. The name holds
+// the process id, so two running games never share one; a file of that name
+// is a leftover of a save that died, or a plant, and goes. On failure, error
+// says what stopped the creation.
+HANDLE CreateTemporary(const char* name, DWORD& error) {
+    HANDLE file = Open(name, GENERIC_WRITE, CREATE_NEW);
+    error = GetLastError();
+    if (file == INVALID_HANDLE_VALUE && error == ERROR_FILE_EXISTS && DeleteFileA(name)) {
+        file = Open(name, GENERIC_WRITE, CREATE_NEW);
+        error = GetLastError();
+    }
+    return file;
+}
+
+// The list is refused when no new file may be made beside it or the old one
+// may not be removed; both leave it untouched and still writable in place.
+Swap Refusal(DWORD error) {
+    bool refused = error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    return refused ? Swap::kRefused : Swap::kFailed;
+}
+
+// The new list goes to disk beside the old one and replaces it in one step.
+Swap SwapIn(const char* list, const uint8_t* bytes, size_t count) {
+    char temporary[kTemporarySize];
+    snprintf(temporary, sizeof temporary, "%s.%lu.tmp", list, (unsigned long)GetCurrentProcessId());
+    DWORD error = ERROR_SUCCESS;
+    HANDLE file = CreateTemporary(temporary, error);
+    if (file == INVALID_HANDLE_VALUE)
+        return Refusal(error);
+    bool written = WriteAll(file, bytes, count) && FlushFileBuffers(file);
+    if (CloseHandle(file) && written) {
+        if (ReplaceFileA(list, temporary, nullptr, 0, nullptr, nullptr))
+            return Swap::kDone;
+        error = GetLastError();
+        // Windows may have let go of the old list before failing: the new one,
+        // whole on disk, must then take its place, or both are lost.
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+            error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+            return MoveFileExA(temporary, list, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                       ? Swap::kDone
+                       : Swap::kFailed;
+        DeleteFileA(temporary);
+        return Refusal(error);
+    }
+    DeleteFileA(temporary);
+    return Swap::kFailed;
+}
+
+// Not atomic, but where the folder allows nothing else it saves the list, as
+// the plain write always did. The new bytes go over the old before the rest
+// is cut, so the file is never empty.
+void WriteInPlace(const char* list, const uint8_t* bytes, size_t count) {
+    HANDLE file = Open(list, GENERIC_WRITE, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    if (WriteAll(file, bytes, count) && SetEndOfFile(file))
+        FlushFileBuffers(file);
+    CloseHandle(file);
+}
+
+} // namespace
+
+size_t ReadHighscoreFile(const char* name, uint8_t* bytes, size_t capacity) {
+    HANDLE file = Open(name, GENERIC_READ, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    size_t count = 0;
+    DWORD read = 0;
+    if (GetFileType(file) == FILE_TYPE_DISK)
+        while (count < capacity &&
+               ReadFile(file, bytes + count, (DWORD)(capacity - count), &read, nullptr) && read > 0)
+            count += read;
+    CloseHandle(file);
+    return count;
+}
+
+void SaveHighscoreFile(const char* name, const uint8_t* bytes, size_t count) {
+    // Opening for writing is the test the plain write made: a read-only list,
+    // a folder in its place or a missing folder end the save here. A missing
+    // list is made, empty, for the swap to replace; a link is followed, and
+    // the file it leads to is the list.
+    HANDLE file = Open(name, GENERIC_WRITE, OPEN_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    char list[kPathSize];
+    DWORD length = 0;
+    if (GetFileType(file) == FILE_TYPE_DISK)
+        length = GetFinalPathNameByHandleA(file, list, kPathSize,
+                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    CloseHandle(file);
+    // A FIFO or a device in the list's place is never written.
+    if (length == 0 || length >= kPathSize)
+        return;
+    if (SwapIn(list, bytes, count) == Swap::kRefused)
+        WriteInPlace(list, bytes, count);
+}

@@ -1,0 +1,95 @@
+// The file functions of the Windows platform that the game uses to read and
+// save its highscore lists, and the last-error code they leave behind.
+//
+// Here they stand on POSIX. Every open is non-blocking, so a FIFO or a device
+// in a file's place never stalls the program (GetFileType tells them apart
+// from regular files), and a folder cannot be opened as a file. Share modes
+// mean nothing; no handle here is a console or a socket. ReplaceFileA swaps
+// the replacement in with one rename, keeping the replaced file's permission
+// bits, and syncs the folder so the swap survives a power cut.
+#pragma once
+
+#include "win_types.h"
+
+typedef void* LPVOID;
+typedef const void* LPCVOID;
+typedef DWORD* LPDWORD;
+struct SECURITY_ATTRIBUTES;
+typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
+struct OVERLAPPED;
+typedef OVERLAPPED* LPOVERLAPPED;
+
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+
+// Access rights and share modes of CreateFileA.
+#define GENERIC_READ 0x80000000L
+#define GENERIC_WRITE 0x40000000L
+#define FILE_SHARE_READ 0x00000001
+#define FILE_SHARE_WRITE 0x00000002
+#define FILE_SHARE_DELETE 0x00000004
+
+// How CreateFileA treats a file that exists or does not. CREATE_NEW never
+// follows a link: a link in the name's place counts as an existing file.
+#define CREATE_NEW 1
+#define OPEN_EXISTING 3
+#define OPEN_ALWAYS 4
+
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+
+// What GetFileType says of an open handle.
+#define FILE_TYPE_UNKNOWN 0x0000
+#define FILE_TYPE_DISK 0x0001
+#define FILE_TYPE_CHAR 0x0002
+#define FILE_TYPE_PIPE 0x0003
+
+// GetFinalPathNameByHandleA: the normalised path, as the system names it.
+#define FILE_NAME_NORMALIZED 0x0
+#define VOLUME_NAME_DOS 0x0
+
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+
+// Last-error codes.
+#define ERROR_SUCCESS 0L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_GEN_FAILURE 31L
+#define ERROR_FILE_EXISTS 80L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_DISK_FULL 112L
+#define ERROR_INSUFFICIENT_BUFFER 122L
+// ReplaceFileA: neither file was touched; each keeps its name.
+#define ERROR_UNABLE_TO_REMOVE_REPLACED 1175L
+// ReplaceFileA: the replaced file is gone; the replacement keeps its own name.
+#define ERROR_UNABLE_TO_MOVE_REPLACEMENT 1176L
+// ReplaceFileA: the replaced file lives on under another name; the
+// replacement keeps its own.
+#define ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 1177L
+
+DWORD WINAPI GetLastError();
+DWORD WINAPI GetCurrentProcessId();
+
+// Security attributes and a template file are not supported: pass null.
+HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD shareMode,
+                          LPSECURITY_ATTRIBUTES security, DWORD creation, DWORD flags,
+                          HANDLE templateFile);
+BOOL WINAPI CloseHandle(HANDLE handle);
+DWORD WINAPI GetFileType(HANDLE file);
+// Reading and writing at the file position; overlapped i/o is not supported.
+BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD read,
+                     LPOVERLAPPED overlapped);
+BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD written,
+                      LPOVERLAPPED overlapped);
+BOOL WINAPI SetEndOfFile(HANDLE file);
+BOOL WINAPI FlushFileBuffers(HANDLE file);
+// The length of the path without its 0 byte; the size needed, 0 byte
+// included, when the buffer is too small; 0 on failure.
+DWORD WINAPI GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size, DWORD flags);
+BOOL WINAPI DeleteFileA(LPCSTR name);
+// No backup file, no flags: the two pointers at the end stay null.
+BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
+                         LPVOID exclude, LPVOID reserved);
+// Only with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
+BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags);

@@ -1,0 +1,410 @@
+// The highscore lists on disk as a player's folder may hold them: links,
+// permission bits, read-only files and folders, things that are no regular
+// file, planted temporaries, a full disk and a save killed at any moment.
+#include "HighscoreTable.h"
+#include "tests/support/ordinary_user.h"
+#include "tests/support/scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A table that no other in these tests equals: its first place is name with score.
+HighscoreTable TableOf(const char* name, int score) {
+    HighscoreTable table;
+    table.Insert(name, score);
+    return table;
+}
+
+// What a save of the table writes where nothing is in the way.
+std::vector<uint8_t> ImageOf(HighscoreTable table) {
+    ScratchDir dir;
+    table.Save(dir.Path("plain.dat").c_str());
+    return ReadBytes(dir.Path("plain.dat"));
+}
+
+std::set<std::string> FilesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat status = {};
+    lstat(path.c_str(), &status);
+    return status.st_mode;
+}
+
+// The temporary name a save by this process uses beside the list.
+std::string OwnTemporary(const std::string& list) {
+    return list + "." + std::to_string(getpid()) + ".tmp";
+}
+
+const std::vector<uint8_t> kOldBytes = {'a', 'l', 't', '\n'};
+
+} // namespace
+
+TEST(HighscoreFile, ALinkedListWritesTheFileItLeadsToAndTheLinkStays) {
+    const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 2600));
+    struct Case {
+        const char* target; // what the link holds
+        bool absolute;      // the target as a full path
+        const char* file;   // the file at the end, under the scratch folder
+    };
+    const Case cases[] = {
+        {"elsewhere/liste.dat", true, "elsewhere/liste.dat"},
+        {"../elsewhere/liste.dat", false, "elsewhere/liste.dat"},
+        {"zwischen.dat", false, "game/zwischen.dat"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        ScratchDir dir;
+        std::string file = dir.Write(c.file, kOldBytes);
+        chmod(file.c_str(), 0640);
+        fs::create_directories(dir.Path("game"));
+        std::string target = c.absolute ? dir.Path(c.target) : c.target;
+        std::string list = dir.Path("game/highscoreaction.dat");
+        fs::create_symlink(target, list);
+
+        TableOf("Neu", 2600).Save(list.c_str());
+        EXPECT_EQ(fs::read_symlink(list), target);
+        EXPECT_EQ(ReadBytes(file), image);
+        EXPECT_EQ(ModeOf(file) & 07777, 0640u);
+        std::set<std::string> game = {"highscoreaction.dat"};
+        std::set<std::string> beside = {fs::path(file).filename()};
+        if (fs::path(file).parent_path() == dir.Path("game"))
+            game = beside = {"highscoreaction.dat", fs::path(file).filename()};
+        EXPECT_EQ(FilesIn(dir.Path("game")), game);
+        EXPECT_EQ(FilesIn(fs::path(file).parent_path()), beside);
+    }
+
+    // A chain of links ends at one file as well.
+    ScratchDir dir;
+    std::string file = dir.Write("ende.dat", kOldBytes);
+    fs::create_symlink("ende.dat", dir.Path("mitte.dat"));
+    fs::create_symlink("mitte.dat", dir.Path("highscorenormal.dat"));
+    TableOf("Neu", 2600).Save(dir.Path("highscorenormal.dat").c_str());
+    EXPECT_EQ(ReadBytes(file), image);
+    EXPECT_TRUE(fs::is_symlink(dir.Path("mitte.dat")));
+    EXPECT_TRUE(fs::is_symlink(dir.Path("highscorenormal.dat")));
+}
+
+TEST(HighscoreFile, TheListKeepsItsPermissionBits) {
+    const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 77));
+    for (mode_t mode : {0600, 0640, 0604, 0660, 0664, 0666, 0700, 0751}) {
+        SCOPED_TRACE(mode);
+        ScratchDir dir;
+        std::string list = dir.Write("highscoreaction.dat", kOldBytes);
+        chmod(list.c_str(), mode);
+        TableOf("Neu", 77).Save(list.c_str());
+        EXPECT_EQ(ReadBytes(list), image);
+        EXPECT_EQ(ModeOf(list) & 07777, mode);
+        EXPECT_EQ(FilesIn(dir.root), std::set<std::string>{"highscoreaction.dat"});
+    }
+}
+
+TEST(HighscoreFile, TemporariesInTheWayAreNeverFollowed) {
+    const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 300));
+    const std::vector<uint8_t> victimBytes = {'n', 'i', 'c', 'h', 't', 's'};
+    enum Plant { kLinkToVictim, kDanglingLink, kLeftover, kFolder };
+    struct Case {
+        const char* what;
+        bool ownName; // the name this process's saves use, else the old fixed ".tmp"
+        Plant plant;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"old name, link to another file", false, kLinkToVictim, true},
+        {"own name, link to another file", true, kLinkToVictim, true},
+        {"own name, dangling link", true, kDanglingLink, true},
+        {"own name, leftover of a killed save", true, kLeftover, true},
+        {"own name, a folder", true, kFolder, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDir dir;
+        std::string list = dir.Write("highscoreaction.dat", kOldBytes);
+        std::string victim = dir.Write("victim.dat", victimBytes);
+        std::string planted = c.ownName ? OwnTemporary(list) : list + ".tmp";
+        if (c.plant == kLinkToVictim)
+            fs::create_symlink(victim, planted);
+        else if (c.plant == kDanglingLink)
+            fs::create_symlink(dir.Path("nirgends/neu.dat"), planted);
+        else if (c.plant == kLeftover)
+            WriteBytes(planted, {1, 2, 3});
+        else
+            fs::create_directories(planted + "/inhalt");
+
+        TableOf("Neu", 300).Save(list.c_str());
+        EXPECT_EQ(ReadBytes(list), c.saved ? image : kOldBytes);
+        EXPECT_EQ(ReadBytes(victim), victimBytes);
+        EXPECT_FALSE(fs::exists(dir.Path("nirgends")));
+        EXPECT_EQ(fs::exists(fs::symlink_status(planted)), !c.ownName || c.plant == kFolder);
+        EXPECT_EQ(FilesIn(dir.root).size(), c.ownName && c.plant != kFolder ? 2u : 3u);
+    }
+}
+
+TEST(HighscoreFile, AnythingButARegularFileReadsAsMissingAndIsNeverWritten) {
+    // A read or save that blocks would hang here; the alarm ends the test instead.
+    alarm(20);
+    enum Thing { kFifo, kFifoWithReaderAndWriter, kDevZero, kDevNull, kFolder, kSocket };
+    for (Thing thing : {kFifo, kFifoWithReaderAndWriter, kDevZero, kDevNull, kFolder, kSocket}) {
+        SCOPED_TRACE(thing);
+        ScratchDir dir;
+        std::string list = dir.Path("highscoreaction.dat");
+        int held = -1;
+        if (thing == kFifo || thing == kFifoWithReaderAndWriter) {
+            ASSERT_EQ(mkfifo(list.c_str(), 0644), 0);
+        }
+        if (thing == kFifoWithReaderAndWriter) {
+            held = open(list.c_str(), O_RDWR | O_NONBLOCK);
+            ASSERT_EQ(write(held, "\x0D\x0A", 2), 2);
+        }
+        if (thing == kDevZero || thing == kDevNull)
+            fs::create_symlink(thing == kDevZero ? "/dev/zero" : "/dev/null", list);
+        if (thing == kFolder)
+            fs::create_directories(list + "/inhalt");
+        if (thing == kSocket) {
+            held = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address = {};
+            address.sun_family = AF_UNIX;
+            snprintf(address.sun_path, sizeof address.sun_path, "%s", list.c_str());
+            ASSERT_EQ(bind(held, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            ASSERT_EQ(listen(held, 1), 0);
+        }
+        mode_t type = ModeOf(list) & S_IFMT;
+
+        HighscoreTable table = TableOf("Neu", 500);
+        table.Load(list.c_str());
+        EXPECT_STREQ(table.entry[4].name, "Neu");
+        EXPECT_EQ(table.entry[4].score, 500);
+        EXPECT_EQ(table.GetLowest(), 0);
+        EXPECT_EQ(table.fileName, list.c_str());
+
+        table.ResetAndSave();
+        EXPECT_EQ(ModeOf(list) & S_IFMT, type);
+        EXPECT_EQ(FilesIn(dir.root), std::set<std::string>{"highscoreaction.dat"});
+        if (thing == kFifoWithReaderAndWriter) {
+            // Only the two bytes written here wait in the FIFO: the load took
+            // none and the save added none.
+            char waiting[8];
+            EXPECT_EQ(read(held, waiting, sizeof waiting), 2);
+        }
+        if (held >= 0)
+            close(held);
+    }
+
+    // A regular list of a terabyte (sparse) is read only as far as the records go.
+    ScratchDir dir;
+    std::string huge = dir.Path("highscorenormal.dat");
+    WriteBytes(huge, {'R', 'i', 'e', 's', 'e'});
+    fs::resize_file(huge, uintmax_t(1) << 40);
+    HighscoreTable table;
+    table.Load(huge.c_str());
+    EXPECT_STREQ(table.entry[0].name, "Riese");
+    EXPECT_STREQ(table.entry[1].name, "");
+    EXPECT_EQ(table.entry[4].score, 0);
+    alarm(0);
+}
+
+// Root ignores permission bits: these cases run as an ordinary user.
+TEST(HighscoreFile, AsAnOrdinaryUserReadOnlyListsStayAndLockedFoldersAreWrittenInPlace) {
+    OrdinaryUser user;
+    const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 2600));
+    struct Case {
+        const char* what;
+        mode_t listMode;
+        mode_t folderMode;
+        bool listExists;
+        bool usersOwn; // list and folder belong to the user, else to root
+        bool saved;
+    };
+    const Case cases[] = {
+        {"a read-only list", 0444, 0755, true, true, false},
+        {"a read-only list in a read-only folder", 0444, 0555, true, true, false},
+        {"a writable list in a folder that takes no new file", 0620, 0555, true, true, true},
+        {"no list in a folder that takes no new file", 0, 0555, false, true, false},
+        // A folder like /tmp: anyone may add files, but only a file's owner may
+        // remove or replace it; root's list is open to all for writing.
+        {"someone else's writable list in a shared folder", 0666, 01777, true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.usersOwn && geteuid() != 0) {
+            std::cout << "skipped, needs another user's list: " << c.what << "\n";
+            continue;
+        }
+        ScratchDir dir;
+        std::string folder = dir.Path("game");
+        std::string list = folder + "/highscoreaction.dat";
+        fs::create_directories(folder);
+        if (c.listExists) {
+            WriteBytes(list, kOldBytes);
+            chmod(list.c_str(), c.listMode);
+        }
+        if (c.usersOwn && c.listExists)
+            user.Own(list, dir.root);
+        if (c.usersOwn)
+            user.Own(folder, dir.root);
+        else
+            fs::permissions(dir.root, fs::perms::others_exec, fs::perm_options::add);
+        chmod(folder.c_str(), c.folderMode);
+
+        if (!user.Run([&] { TableOf("Neu", 2600).Save(list.c_str()); }))
+            GTEST_SKIP() << OrdinaryUser::kSkipMessage;
+        chmod(folder.c_str(), 0755);
+        if (c.listExists) {
+            EXPECT_EQ(ReadBytes(list), c.saved ? image : kOldBytes);
+            EXPECT_EQ(ModeOf(list) & 07777, c.listMode);
+        }
+        EXPECT_EQ(FilesIn(folder).size(), c.listExists ? 1u : 0u);
+    }
+}
+
+namespace {
+
+// Runs the check in a child process with a tmpfs of 64 KB mounted on the
+// folder, in a mount namespace of its own (a user namespace too where the
+// tests do not run as root). The child's exit status is the check's; 77 when
+// no tmpfs could be mounted.
+constexpr int kCannotMount = 77;
+
+int WithSmallDisk(const std::string& folder, const std::function<int()>& check) {
+    pid_t child = fork();
+    if (child == 0) {
+        uid_t uid = geteuid();
+        gid_t gid = getegid();
+        if (unshare(CLONE_NEWNS) != 0) {
+            if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+                _exit(kCannotMount);
+            WriteBytes("/proc/self/setgroups", {'d', 'e', 'n', 'y'});
+            std::string uidMap = "0 " + std::to_string(uid) + " 1";
+            std::string gidMap = "0 " + std::to_string(gid) + " 1";
+            WriteBytes("/proc/self/uid_map", std::vector<uint8_t>(uidMap.begin(), uidMap.end()));
+            WriteBytes("/proc/self/gid_map", std::vector<uint8_t>(gidMap.begin(), gidMap.end()));
+        }
+        if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+            _exit(kCannotMount);
+        _exit(check());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Writes to the file until the disk takes no more.
+void FillUp(const std::string& path) {
+    int file = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    std::vector<char> block(4096, 'x');
+    while (write(file, block.data(), block.size()) > 0) {
+    }
+    while (write(file, block.data(), 1) > 0) {
+    }
+    close(file);
+}
+
+} // namespace
+
+TEST(HighscoreFile, OnAFullDiskTheSaveFailsAndTheOldListStays) {
+    ScratchDir dir;
+    std::string folder = dir.Path("disk");
+    fs::create_directories(folder);
+    int status = WithSmallDisk(folder, [&] {
+        std::string list = folder + "/highscoreaction.dat";
+        std::vector<uint8_t> old = ImageOf(TableOf("Alt", 100));
+        WriteBytes(list, old);
+        FillUp(folder + "/filler");
+        TableOf("Neu", 2600).Save(list.c_str());
+        if (ReadBytes(list) != old)
+            return 1;
+        return FilesIn(folder) == std::set<std::string>{"filler", "highscoreaction.dat"} ? 0 : 2;
+    });
+    if (status == kCannotMount)
+        GTEST_SKIP() << "no tmpfs can be mounted here to fill up";
+    EXPECT_NE(status, 1) << "the old list changed";
+    EXPECT_NE(status, 2) << "the failed save left a file behind";
+    EXPECT_EQ(status, 0);
+}
+
+TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
+    ScratchDir dir;
+    const std::string list = dir.Path("highscoreaction.dat");
+    // Lists of different lengths (2600 holds a byte 0x0A), so that a mix shows.
+    HighscoreTable first = TableOf("Erste", 100);
+    HighscoreTable second = TableOf("Zweite", 2600);
+    const std::vector<uint8_t> firstImage = ImageOf(first);
+    const std::vector<uint8_t> secondImage = ImageOf(second);
+
+    // Kills fall anywhere in a stretch of about three saves.
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 5; i++) {
+        first.Save(list.c_str());
+        second.Save(list.c_str());
+    }
+    auto save = (std::chrono::steady_clock::now() - start) / 10;
+    auto seed = std::random_device()();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long> moment(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(save).count() * 3);
+
+    const int kKills = 200;
+    int killedMidSave = 0;
+    for (int kill = 0; kill < kKills; kill++) {
+        int saved[2];
+        ASSERT_EQ(pipe(saved), 0);
+        pid_t child = fork();
+        if (child == 0) {
+            close(saved[0]);
+            for (;;) {
+                first.Save(list.c_str());
+                (void)!write(saved[1], "1", 1);
+                second.Save(list.c_str());
+                (void)!write(saved[1], "2", 1);
+            }
+        }
+        close(saved[1]);
+        // The child's first save must finish, whatever earlier kills left.
+        pollfd done = {saved[0], POLLIN, 0};
+        bool finished = poll(&done, 1, 10000) == 1;
+        usleep(moment(random));
+        ::kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        close(saved[0]);
+        ASSERT_TRUE(finished) << "a save after " << kill << " kills did not finish";
+
+        std::vector<uint8_t> bytes = ReadBytes(list);
+        ASSERT_TRUE(bytes == firstImage || bytes == secondImage)
+            << "after kill " << kill << " the list holds " << bytes.size() << " other bytes";
+        killedMidSave += fs::exists(list + "." + std::to_string(child) + ".tmp");
+    }
+    std::cout << killedMidSave << " of " << kKills << " kills left a temporary behind\n";
+    EXPECT_GT(killedMidSave, 0) << "no kill fell inside a save";
+
+    // What the killed saves left is no obstacle to the next.
+    HighscoreTable third = TableOf("Dritte", 3000);
+    third.Save(list.c_str());
+    EXPECT_EQ(ReadBytes(list), ImageOf(third));
+}
