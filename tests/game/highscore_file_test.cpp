@@ -14,6 +14,7 @@
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -62,6 +63,15 @@ std::string OwnTemporary(const std::string& list) {
 }
 
 const std::vector<uint8_t> kOldBytes = {'a', 'l', 't', '\n'};
+
+// The device to link a list to: as root a node of the scratch folder's own,
+// the same device as the system's, so that a save which took it for a list
+// could only ever replace that copy; the system's node as anyone else.
+std::string DeviceNode(const ScratchDir& dir, const char* system, unsigned minor) {
+    std::string node = dir.Path(fs::path(system).filename());
+    bool own = geteuid() == 0 && mknod(node.c_str(), S_IFCHR | 0666, makedev(1, minor)) == 0;
+    return own ? node : system;
+}
 
 } // namespace
 
@@ -172,7 +182,9 @@ TEST(HighscoreFile, AnythingButARegularFileReadsAsMissingAndIsNeverWritten) {
     for (Thing thing : {kFifo, kFifoWithReaderAndWriter, kDevZero, kDevNull, kFolder, kSocket}) {
         SCOPED_TRACE(thing);
         ScratchDir dir;
-        std::string list = dir.Path("highscoreaction.dat");
+        std::string folder = dir.Path("game");
+        fs::create_directories(folder);
+        std::string list = folder + "/highscoreaction.dat";
         int held = -1;
         if (thing == kFifo || thing == kFifoWithReaderAndWriter) {
             ASSERT_EQ(mkfifo(list.c_str(), 0644), 0);
@@ -181,8 +193,10 @@ TEST(HighscoreFile, AnythingButARegularFileReadsAsMissingAndIsNeverWritten) {
             held = open(list.c_str(), O_RDWR | O_NONBLOCK);
             ASSERT_EQ(write(held, "\x0D\x0A", 2), 2);
         }
-        if (thing == kDevZero || thing == kDevNull)
-            fs::create_symlink(thing == kDevZero ? "/dev/zero" : "/dev/null", list);
+        if (thing == kDevZero)
+            fs::create_symlink(DeviceNode(dir, "/dev/zero", 5), list);
+        if (thing == kDevNull)
+            fs::create_symlink(DeviceNode(dir, "/dev/null", 3), list);
         if (thing == kFolder)
             fs::create_directories(list + "/inhalt");
         if (thing == kSocket) {
@@ -204,7 +218,10 @@ TEST(HighscoreFile, AnythingButARegularFileReadsAsMissingAndIsNeverWritten) {
 
         table.ResetAndSave();
         EXPECT_EQ(ModeOf(list) & S_IFMT, type);
-        EXPECT_EQ(FilesIn(dir.root), std::set<std::string>{"highscoreaction.dat"});
+        EXPECT_EQ(FilesIn(folder), std::set<std::string>{"highscoreaction.dat"});
+        if (thing == kDevZero || thing == kDevNull) {
+            EXPECT_TRUE(S_ISCHR(ModeOf(fs::canonical(list))));
+        }
         if (thing == kFifoWithReaderAndWriter) {
             // Only the two bytes written here wait in the FIFO: the load took
             // none and the save added none.
