@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/ptrace.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -20,7 +20,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -365,58 +364,90 @@ TEST(HighscoreFile, OnAFullDiskTheSaveFailsAndTheOldListStays) {
     EXPECT_EQ(status, 0);
 }
 
+namespace {
+
+// A child process that saves the two tables in turn, rounds times or for ever
+// (0), writing a byte to report after each save. It runs traced by this
+// process and is returned stopped before its first save.
+pid_t StartSaving(const HighscoreTable& first, const HighscoreTable& second,
+                  const std::string& list, int rounds, int report) {
+    pid_t child = fork();
+    if (child == 0) {
+        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        raise(SIGSTOP);
+        HighscoreTable tables[2] = {first, second};
+        for (int round = 0; rounds == 0 || round < rounds; round++)
+            for (HighscoreTable& table : tables) {
+                table.Save(list.c_str());
+                (void)!write(report, "s", 1);
+            }
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+// Lets the traced child go on to its next entry to or exit from a system
+// call, the only moments at which it changes files; false once it has ended.
+bool NextSystemCallStop(pid_t child) {
+    int status = 0;
+    return ptrace(PTRACE_SYSCALL, child, nullptr, nullptr) == 0 &&
+           waitpid(child, &status, 0) == child && WIFSTOPPED(status);
+}
+
+int Available(int pipe) {
+    char bytes[256];
+    ssize_t count = read(pipe, bytes, sizeof bytes);
+    return count > 0 ? int(count) : 0;
+}
+
+} // namespace
+
 TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
     ScratchDir dir;
     const std::string list = dir.Path("highscoreaction.dat");
     // Lists of different lengths (2600 holds a byte 0x0A), so that a mix shows.
-    HighscoreTable first = TableOf("Erste", 100);
-    HighscoreTable second = TableOf("Zweite", 2600);
+    const HighscoreTable first = TableOf("Erste", 100);
+    const HighscoreTable second = TableOf("Zweite", 2600);
     const std::vector<uint8_t> firstImage = ImageOf(first);
     const std::vector<uint8_t> secondImage = ImageOf(second);
+    WriteBytes(list, firstImage);
+    int reports[2];
+    ASSERT_EQ(pipe2(reports, O_NONBLOCK), 0);
 
-    // Kills fall anywhere in a stretch of about three saves.
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < 5; i++) {
-        first.Save(list.c_str());
-        second.Save(list.c_str());
-    }
-    auto save = (std::chrono::steady_clock::now() - start) / 10;
+    // How many system-call stops one round of two saves takes.
+    pid_t child = StartSaving(first, second, list, 1, reports[1]);
+    int stopsPerRound = 0;
+    while (NextSystemCallStop(child))
+        stopsPerRound++;
+    ASSERT_EQ(Available(reports[0]), 2) << "a traced child could not save";
+
     auto seed = std::random_device()();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    std::uniform_int_distribution<long> moment(
-        0, std::chrono::duration_cast<std::chrono::microseconds>(save).count() * 3);
-
-    const int kKills = 200;
+    std::uniform_int_distribution<int> moment(0, 2 * stopsPerRound);
+    const int kKills = 250;
     int killedMidSave = 0;
     for (int kill = 0; kill < kKills; kill++) {
-        int saved[2];
-        ASSERT_EQ(pipe(saved), 0);
-        pid_t child = fork();
-        if (child == 0) {
-            close(saved[0]);
-            for (;;) {
-                first.Save(list.c_str());
-                (void)!write(saved[1], "1", 1);
-                second.Save(list.c_str());
-                (void)!write(saved[1], "2", 1);
-            }
+        child = StartSaving(first, second, list, 0, reports[1]);
+        int stops = moment(random);
+        for (int i = 0; i < stops && NextSystemCallStop(child); i++) {
         }
-        close(saved[1]);
-        // The child's first save must finish, whatever earlier kills left.
-        pollfd done = {saved[0], POLLIN, 0};
-        bool finished = poll(&done, 1, 10000) == 1;
-        usleep(moment(random));
         ::kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
-        close(saved[0]);
-        ASSERT_TRUE(finished) << "a save after " << kill << " kills did not finish";
 
         std::vector<uint8_t> bytes = ReadBytes(list);
         ASSERT_TRUE(bytes == firstImage || bytes == secondImage)
-            << "after kill " << kill << " the list holds " << bytes.size() << " other bytes";
+            << "killed at stop " << stops << " the list holds " << bytes.size() << " other bytes";
         killedMidSave += fs::exists(list + "." + std::to_string(child) + ".tmp");
+        // A whole round's stops see the first save through, whatever the
+        // temporaries of earlier kills lie about.
+        if (Available(reports[0]) == 0) {
+            ASSERT_LT(stops, stopsPerRound) << "a save after " << kill << " kills did not finish";
+        }
     }
+    close(reports[0]);
+    close(reports[1]);
     std::cout << killedMidSave << " of " << kKills << " kills left a temporary behind\n";
     EXPECT_GT(killedMidSave, 0) << "no kill fell inside a save";
 
