@@ -4,7 +4,7 @@
 PACKAGES := g++ clang llvm cmake ninja-build pkg-config make \
             libpng-dev libjpeg-dev zlib1g-dev libgtk-3-dev libcairo2-dev libpixman-1-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev \
-            xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core perl
+            xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core perl strace
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 

@@ -373,7 +373,8 @@ pid_t StartSaving(const HighscoreTable& first, const HighscoreTable& second,
                   const std::string& list, int rounds, int report) {
     pid_t child = fork();
     if (child == 0) {
-        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
+            _exit(0);
         raise(SIGSTOP);
         HighscoreTable tables[2] = {first, second};
         for (int round = 0; rounds == 0 || round < rounds; round++)
@@ -420,6 +421,8 @@ TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
     int stopsPerRound = 0;
     while (NextSystemCallStop(child))
         stopsPerRound++;
+    if (stopsPerRound == 0)
+        GTEST_SKIP() << "no process may trace its child here";
     ASSERT_EQ(Available(reports[0]), 2) << "a traced child could not save";
 
     auto seed = std::random_device()();
