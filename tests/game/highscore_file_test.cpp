@@ -117,6 +117,14 @@ TEST(HighscoreFile, ALinkedListWritesTheFileItLeadsToAndTheLinkStays) {
     EXPECT_EQ(ReadBytes(file), image);
     EXPECT_TRUE(fs::is_symlink(dir.Path("mitte.dat")));
     EXPECT_TRUE(fs::is_symlink(dir.Path("highscorenormal.dat")));
+
+    // A link to a list not made yet: the save makes it where the link leads.
+    fs::create_symlink("neu/liste.dat", dir.Path("highscoreaction.dat"));
+    fs::create_directories(dir.Path("neu"));
+    TableOf("Neu", 2600).Save(dir.Path("highscoreaction.dat").c_str());
+    EXPECT_EQ(ReadBytes(dir.Path("neu/liste.dat")), image);
+    EXPECT_TRUE(fs::is_symlink(dir.Path("highscoreaction.dat")));
+    EXPECT_EQ(FilesIn(dir.Path("neu")), std::set<std::string>{"liste.dat"});
 }
 
 TEST(HighscoreFile, TheListKeepsItsPermissionBits) {
