@@ -4,9 +4,9 @@
 // Here they stand on POSIX. Every open is non-blocking, so a FIFO or a device
 // in a file's place never stalls the program (GetFileType tells them apart
 // from regular files), and a folder cannot be opened as a file. Share modes
-// mean nothing; no handle here is a console or a socket. ReplaceFileA swaps
-// the replacement in with one rename, keeping the replaced file's permission
-// bits, and syncs the folder so the swap survives a power cut.
+// mean nothing here: any number of handles may have a file open. ReplaceFileA
+// swaps the replacement in with one rename, keeping the replaced file's
+// permission bits, and syncs the folder so the swap survives a power cut.
 #pragma once
 
 #include "win_types.h"
@@ -59,7 +59,6 @@ typedef OVERLAPPED* LPOVERLAPPED;
 #define ERROR_FILE_EXISTS 80L
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_DISK_FULL 112L
-#define ERROR_INSUFFICIENT_BUFFER 122L
 // ReplaceFileA: neither file was touched; each keeps its name.
 #define ERROR_UNABLE_TO_REMOVE_REPLACED 1175L
 // ReplaceFileA: the replaced file is gone; the replacement keeps its own name.

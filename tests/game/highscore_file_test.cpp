@@ -19,9 +19,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstring>
 #include <filesystem>
+#include <functional>
+#include <iostream>
 #include <random>
 #include <set>
 

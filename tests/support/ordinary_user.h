@@ -12,7 +12,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <string>
 
 class OrdinaryUser {
 public:
