@@ -277,14 +277,15 @@ TEST_F(GameTest, RenderDrawsBackToFront) {
     EXPECT_EQ(window.surface().presentCount, 1u);
 }
 
-// The names of the files in the working folder whose writing was finished
-// (closed after writing, or moved into place), in the order it happened.
-class FinishedWrites {
+// The names of the files in the working folder whose content changed (written
+// to, or a new one moved into place), in the order it happened. A file opened
+// for writing and closed unwritten has not changed.
+class ContentChanges {
 public:
-    FinishedWrites() : watch(inotify_init1(IN_NONBLOCK)) {
-        inotify_add_watch(watch, ".", IN_CLOSE_WRITE | IN_MOVED_TO);
+    ContentChanges() : watch(inotify_init1(IN_NONBLOCK)) {
+        inotify_add_watch(watch, ".", IN_MODIFY | IN_MOVED_TO);
     }
-    ~FinishedWrites() { close(watch); }
+    ~ContentChanges() { close(watch); }
 
     std::vector<std::string> Names() {
         std::vector<std::string> names;
@@ -308,7 +309,7 @@ private:
 TEST_F(GameTest, ReleaseSavesBothTablesOnceTheActionTableFirst) {
     game.actionTable.Insert("Anna", 500);
     game.normalTable.Insert("Bert", 700);
-    FinishedWrites writes;
+    ContentChanges writes;
     EXPECT_EQ(game.Release(), S_OK);
     EXPECT_EQ(game.IsInitialized(), 0);
     std::vector<std::string> tables;
