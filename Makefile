@@ -5,27 +5,43 @@ PACKAGES := g++ clang llvm cmake ninja-build pkg-config make \
             libpng-dev libjpeg-dev zlib1g-dev libgtk-3-dev libcairo2-dev libpixman-1-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev \
             xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core perl strace
+# The Windows program: cross-built with MinGW-w64, played under Wine by the tests.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
-.PHONY: deps build run test test-asan fuzz bench art clean
+.PHONY: deps windows-deps build windows run test test-asan fuzz bench art clean
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+# Installs those of the packages ($(1)) that are missing, with apt-get's options $(2).
+define install_missing
+	@missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update -q && \
-		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $$missing; \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $(2) $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+windows-deps:
+	$(call install_missing,$(WINDOWS_PACKAGES),--no-install-recommends)
 
 build: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build -j $(JOBS)
 
+# build-windows/quorvel.exe and build-windows/quorvel-windows.zip (the exe and Grafik/).
+windows: windows-deps
+	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw_w64_x86_64.cmake
+	cmake --build build-windows -j $(JOBS)
+
 run: build
 	./build/quorvel
 
-test: build
+test: build windows
 	ctest --test-dir build --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
 	$(MAKE) fuzz
@@ -71,4 +87,4 @@ art: deps
 	./build/tools/artgen .
 
 clean:
-	rm -rf build build-asan build-fuzz build-bench
+	rm -rf build build-asan build-fuzz build-bench build-windows
