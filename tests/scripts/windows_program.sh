@@ -1,0 +1,39 @@
+#!/bin/bash
+# What `make windows` hands a Windows player: quorvel.exe, a 64-bit GUI program that needs no
+# DLL beyond Windows' own, Direct3D 9's and D3DX's (the compiler's runtime libraries are linked
+# in), and quorvel-windows.zip, which holds it beside every image of Grafik/.
+# Usage: windows_program.sh <build_dir> <source_dir>
+# ctest: unit
+set -u
+source=$2
+exe=$source/build-windows/quorvel.exe
+zip=$source/build-windows/quorvel-windows.zip
+status=0
+
+fail() {
+    echo "FAIL: $*"
+    status=1
+}
+
+[ -f "$exe" ] && [ -f "$zip" ] || {
+    echo "FAIL: no $exe and $zip: \`make windows\` builds them"
+    exit 1
+}
+
+headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+grep -q 'file format pei-x86-64' <<<"$headers" || fail "quorvel.exe is no 64-bit Windows program"
+grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" ||
+    fail "quorvel.exe is no GUI program: $(grep '^Subsystem' <<<"$headers")"
+
+allowed="kernel32.dll user32.dll gdi32.dll winmm.dll msvcrt.dll d3d9.dll d3dx9_43.dll"
+for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z'); do
+    [[ " $allowed " == *" $dll "* ]] || fail "quorvel.exe needs $dll, which Windows does not bring"
+done
+
+expected=$(printf '%s\n' quorvel.exe Grafik/ $(cd "$source" && ls Grafik/*) | sort)
+held=$(unzip -Z1 "$zip" | sort)
+[ "$held" = "$expected" ] || fail "quorvel-windows.zip holds other files than quorvel.exe and Grafik/:
+$(diff <(echo "$expected") <(echo "$held"))"
+
+[ $status = 0 ] && echo "PASS"
+exit $status
