@@ -28,6 +28,9 @@ command -v wine >/dev/null || skip "Wine is not installed here (\`make windows\`
 
 # A prefix of our own, quiet, that offers no Mono or Gecko to install.
 export WINEPREFIX="$WORK/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Nothing paces the frame loop under Xvfb, where Wine's Direct3D draws with Mesa's software
+# OpenGL: one drawing thread keeps it to a core of the machine.
+export LP_NUM_THREADS=1
 trap 'wineserver -k 2>/dev/null; cleanup' EXIT
 
 start_xvfb
