@@ -111,18 +111,22 @@ start_windows_game() {
     FIRST_FRAME_MS=$((($(date +%s%N) - started) / 1000000))
 }
 
+# True once the game's process has ended (and only waits for `wait` to collect its status).
+game_ended() {
+    [ "$(cut -d' ' -f3 "/proc/$GAME_PID/stat" 2>/dev/null || echo Z)" = Z ]
+}
+
 # Ends the game with a click on its close box; it must end with status 0.
 close_windows_game() {
     eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"
     xdotool mousemove $((X + WIDTH - CLOSE_BOX_FROM_RIGHT)) $((Y + CLOSE_BOX_Y)) click 1
     window_gone "Quorvel 2.0" 30 || fail "the close box did not close the window"
-    local i state
+    local i
     for i in $(seq 300); do
-        state=$(ps -o stat= -p "$GAME_PID" || true)
-        [ -z "$state" ] || [ "${state:0:1}" = Z ] && break
+        game_ended && break
         sleep 0.1
     done
-    [ -z "$state" ] || [ "${state:0:1}" = Z ] || fail "the game went on after its window closed"
+    game_ended || fail "the game went on after its window closed"
     local status=0
     wait "$GAME_PID" || status=$?
     GAME_PID=""
@@ -146,7 +150,7 @@ toggle_action_mode() {
 
 GAME_DIR="$WORK/windows"
 mkdir -p "$GAME_DIR"
-(cd "$GAME_DIR" && unzip -q "$ZIP") || fail "$ZIP does not unpack"
+(cd "$GAME_DIR" && cmake -E tar xf "$ZIP") || fail "$ZIP does not unpack"
 
 start_windows_game
 echo "start to first frame under Wine, first run: $FIRST_FRAME_MS ms"

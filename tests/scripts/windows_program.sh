@@ -31,7 +31,7 @@ for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z
 done
 
 expected=$(printf '%s\n' quorvel.exe Grafik/ $(cd "$source" && ls Grafik/*) | sort)
-held=$(unzip -Z1 "$zip" | sort)
+held=$(cmake -E tar tf "$zip" | sort)
 [ "$held" = "$expected" ] || fail "quorvel-windows.zip holds other files than quorvel.exe and Grafik/:
 $(diff <(echo "$expected") <(echo "$held"))"
 
