@@ -1,7 +1,7 @@
 # The game's texts are Windows-1252 bytes, as on a German Windows system, in the Linux and the
 # Windows program alike. The sources are UTF-8; GCC writes their texts in Windows-1252 when
-# told. A compiler that cannot would turn every "ü" into two bytes, which no test of a single
-# text might notice, so it stops the configure here.
+# told. A compiler that cannot would silently turn every "ü" into two bytes; it stops the
+# configure here instead.
 include(CheckCXXSourceCompiles)
 
 set(QUORVEL_TEXTS_FLAG -fexec-charset=CP1252)
