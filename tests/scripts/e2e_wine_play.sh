@@ -186,11 +186,10 @@ close_windows_game
 record() {
     printf '%s' "$1"
     head -c $((20 - ${#1})) /dev/zero
-    printf "$2"
+    printf '%b' "$2"
 }
 players() {
-    local i
-    for i in $(seq "$1"); do record Player '\0\0\0\0'; done
+    for _ in $(seq "$1"); do record Player '\0\0\0\0'; done
 }
 players 5 >"$WORK/expected.dat"
 for file in highscoreaction.dat highscorenormal.dat; do

@@ -26,11 +26,11 @@ grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" ||
     fail "quorvel.exe is no GUI program: $(grep '^Subsystem' <<<"$headers")"
 
 allowed="kernel32.dll user32.dll gdi32.dll winmm.dll msvcrt.dll d3d9.dll d3dx9_43.dll"
-for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z'); do
+for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]'); do
     [[ " $allowed " == *" $dll "* ]] || fail "quorvel.exe needs $dll, which Windows does not bring"
 done
 
-expected=$(printf '%s\n' quorvel.exe Grafik/ $(cd "$source" && ls Grafik/*) | sort)
+expected=$( (echo quorvel.exe && echo Grafik/ && cd "$source" && printf '%s\n' Grafik/*) | sort)
 held=$(cmake -E tar tf "$zip" | sort)
 [ "$held" = "$expected" ] || fail "quorvel-windows.zip holds other files than quorvel.exe and Grafik/:
 $(diff <(echo "$expected") <(echo "$held"))"
