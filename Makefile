@@ -33,7 +33,7 @@ build: deps
 	cmake --build build -j $(JOBS)
 
 # build-windows/quorvel.exe and build-windows/quorvel-windows.zip (the exe and Grafik/).
-windows: windows-deps
+windows: deps windows-deps
 	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw_w64_x86_64.cmake
 	cmake --build build-windows -j $(JOBS)
