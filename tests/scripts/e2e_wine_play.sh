@@ -14,9 +14,11 @@ ZIP="$SOURCE_DIR/build-windows/quorvel-windows.zip"
 CLOSE_BOX_FROM_RIGHT=14
 CLOSE_BOX_Y=12
 # Wine's drop-down menus open at the client area's top-left corner, below the menu bar: the
-# entry "Action Modus" by its y below it, and the tick's cell (x, y, size) at its left.
+# entry "Action Modus" by its y below it, the tick's cell (x, y, size) at its left, and a spot
+# of the drop-down's white right of "Spiel beenden", where the frame shows wood.
 ENTRY_Y_ACTION_MODUS=37
 TICK_CELL=(4 31 12)
+MENU_WHITE=(112 60)
 
 skip() {
     echo "SKIP: $*"
@@ -133,19 +135,36 @@ close_windows_game() {
     [ "$status" -eq 0 ] || fail "the game ended with status $status"
 }
 
-# The dark pixels in the tick's cell of "Action Modus", with the menu "Spiel" open.
-tick_pixels() {
+# Waits until the drop-down menu is "open" or "closed" ($1), as its white shows or not.
+wait_menu() {
+    local i white x=$((CLIENT_X + MENU_WHITE[0])) y=$((CLIENT_Y + MENU_WHITE[1]))
+    for i in $(seq $((50 * WAIT_SCALE))); do
+        import -window root "$WORK/menu.png"
+        white=$(convert "$WORK/menu.png" -format "%[fx:p{$x,$y}.b > 0.9]" info:)
+        [ "$white" = 1 ] && [ "$1" = open ] && return 0
+        [ "$white" = 0 ] && [ "$1" = closed ] && return 0
+        sleep 0.1
+    done
+    fail "the menu \"Spiel\" is not $1"
+}
+
+click_spiel() {
     xdotool mousemove $((CLIENT_X + 20)) $((CLIENT_Y - 10)) click 1
-    sleep 1
-    import -window root "$WORK/menu.png"
+}
+
+# The dark pixels in the tick's cell of "Action Modus", with the menu "Spiel" opened for it.
+tick_pixels() {
+    click_spiel
+    wait_menu open
     local size=${TICK_CELL[2]} x=$((CLIENT_X + TICK_CELL[0])) y=$((CLIENT_Y + TICK_CELL[1]))
     convert "$WORK/menu.png" -crop "${size}x$size+$x+$y" +repage -colorspace gray \
         -threshold 40% -negate -format '%[fx:int(w*h*mean)]' info:
 }
 
-toggle_action_mode() {
+# Chooses "Action Modus" in the open menu, which closes it.
+choose_action_mode() {
     xdotool mousemove $((CLIENT_X + 40)) $((CLIENT_Y + ENTRY_Y_ACTION_MODUS)) click 1
-    sleep 0.5
+    wait_menu closed
 }
 
 GAME_DIR="$WORK/windows"
@@ -164,12 +183,12 @@ echo "start picture: $differing pixels differ from the Linux game's"
 [ "$differing" -lt 100 ] || fail "the start picture is not the Linux game's ($differing pixels differ)"
 
 ticked=$(tick_pixels)
-toggle_action_mode
+choose_action_mode
 unticked=$(tick_pixels)
-toggle_action_mode
+choose_action_mode
 ticked_again=$(tick_pixels)
-xdotool mousemove $((CLIENT_X + 20)) $((CLIENT_Y - 10)) click 1
-sleep 0.5
+click_spiel
+wait_menu closed
 echo "tick of \"Action Modus\": $ticked, then $unticked, then $ticked_again dark pixels"
 [ "$ticked" -gt 10 ] && [ "$unticked" -eq 0 ] && [ "$ticked_again" -gt 10 ] ||
     fail "\"Action Modus\" did not lose its tick and get it back"
