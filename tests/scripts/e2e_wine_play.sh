@@ -33,7 +33,8 @@ export WINEPREFIX="$WORK/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="m
 # Nothing paces the frame loop under Xvfb, where Wine's Direct3D draws with Mesa's software
 # OpenGL: one drawing thread keeps it to a core of the machine.
 export LP_NUM_THREADS=1
-trap 'wineserver -k 2>/dev/null; cleanup' EXIT
+# Wine's server stops with the test; a failed run keeps its folder to look at, but not the prefix.
+trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$WINEPREFIX"; cleanup' EXIT
 
 start_xvfb
 
