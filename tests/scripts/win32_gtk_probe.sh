@@ -2,16 +2,17 @@
 # The Win32 layer on GTK under Xvfb, driven with xdotool like a player: the
 # window with its menu, clicks in client coordinates, a message box and both
 # dialogs answering mouse and keyboard, and frames paced to the display.
-# Screenshots are left in <build>/win32_gtk_shots for a look.
+# A failed run leaves its scratch folder with the screenshots behind to look at.
 # Usage: win32_gtk_probe.sh <build_dir> <source_dir>
 # ctest: run alone (typed umlauts borrow a keycode, and it times the frame pacing)
 set -u
 build=$1
 source=$2
 probe=$build/tests/win32_gtk_probe
-shots=$build/win32_gtk_shots
 work=$(mktemp -d)
+shots=$work/shots
 mkdir -p "$shots"
+keep_work=""
 export ASAN_OPTIONS=detect_leaks=0
 export NO_AT_BRIDGE=1
 
@@ -25,7 +26,7 @@ cleanup() {
     [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null
     kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
-    rm -rf "$work"
+    [ -n "$keep_work" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 export DISPLAY=$display
@@ -33,6 +34,8 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 
 fail() {
     echo "FAIL: $*"
+    keep_work=1
+    echo "--- screenshots kept in $shots"
     echo "--- probe output"
     cat "$work/log"
     echo "--- probe errors"
