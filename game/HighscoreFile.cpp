@@ -9,8 +9,10 @@ namespace {
 const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 // Room for the list's full path as the system names it.
 const DWORD kPathSize = 4096;
-// Room for that path with the temporary's suffix: a dot, a process id, ".tmp".
-const size_t kTemporarySize = kPathSize + 16;
+// Room for that path with a temporary's suffix: a process id, a count, ".tmp".
+const size_t kTemporarySize = kPathSize + 24;
+// Names a save tries for its temporary before it gives up.
+const unsigned kTemporaryNames = 16;
 
 enum class Swap { kDone, kRefused, kFailed };
 
@@ -23,18 +25,22 @@ bool WriteAll(HANDLE file, const uint8_t* bytes, size_t count) {
     return WriteFile(file, bytes, (DWORD)count, &written, nullptr) && written == count;
 }
 
-// Made exclusively, so a link in its place is never followed. The name holds
-// the process id, so two running games never share one; a file of that name
-// is a leftover of a save that died, or a plant, and goes. On failure, error
-// says what stopped the creation.
-HANDLE CreateTemporary(const char* name, DWORD& error) {
-    HANDLE file = Open(name, GENERIC_WRITE, CREATE_NEW);
-    error = GetLastError();
-    if (file == INVALID_HANDLE_VALUE && error == ERROR_FILE_EXISTS && DeleteFileA(name)) {
-        file = Open(name, GENERIC_WRITE, CREATE_NEW);
+// Made exclusively, so a link in its place is never followed, under a name of
+// its own beside the list: the process id keeps two running games apart, and
+// a count steps past names that are taken. Whatever holds such a name (the
+// leftover of a save that died, or a plant) is left alone: deleting a link
+// there would take its target with it under Wine. On failure, error says what
+// stopped the creation.
+HANDLE CreateTemporary(const char* list, char (&name)[kTemporarySize], DWORD& error) {
+    for (unsigned count = 0; count < kTemporaryNames; count++) {
+        snprintf(name, sizeof name, "%s.%lu.%u.tmp", list, (unsigned long)GetCurrentProcessId(),
+                 count);
+        HANDLE file = Open(name, GENERIC_WRITE, CREATE_NEW);
         error = GetLastError();
+        if (file != INVALID_HANDLE_VALUE || error != ERROR_FILE_EXISTS)
+            return file;
     }
-    return file;
+    return INVALID_HANDLE_VALUE;
 }
 
 // The list is refused when no new file may be made beside it or the old one
@@ -47,9 +53,8 @@ Swap Refusal(DWORD error) {
 // The new list goes to disk beside the old one and replaces it in one step.
 Swap SwapIn(const char* list, const uint8_t* bytes, size_t count) {
     char temporary[kTemporarySize];
-    snprintf(temporary, sizeof temporary, "%s.%lu.tmp", list, (unsigned long)GetCurrentProcessId());
     DWORD error = ERROR_SUCCESS;
-    HANDLE file = CreateTemporary(temporary, error);
+    HANDLE file = CreateTemporary(list, temporary, error);
     if (file == INVALID_HANDLE_VALUE)
         return Refusal(error);
     bool written = WriteAll(file, bytes, count) && FlushFileBuffers(file);

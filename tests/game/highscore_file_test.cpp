@@ -56,9 +56,9 @@ mode_t ModeOf(const std::string& path) {
     return status.st_mode;
 }
 
-// The temporary name a save by this process uses beside the list.
-std::string OwnTemporary(const std::string& list) {
-    return list + "." + std::to_string(getpid()) + ".tmp";
+// The names a save by the process tries for its temporary beside the list, in turn.
+std::string Temporary(const std::string& list, pid_t process, int count) {
+    return list + "." + std::to_string(process) + "." + std::to_string(count) + ".tmp";
 }
 
 const std::vector<uint8_t> kOldBytes = {'a', 'l', 't', '\n'};
@@ -141,44 +141,53 @@ TEST(HighscoreFile, TheListKeepsItsPermissionBits) {
     }
 }
 
-TEST(HighscoreFile, TemporariesInTheWayAreNeverFollowed) {
+TEST(HighscoreFile, TemporariesInTheWayAreNeverFollowedNorRemoved) {
     const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 300));
     const std::vector<uint8_t> victimBytes = {'n', 'i', 'c', 'h', 't', 's'};
     enum Plant { kLinkToVictim, kDanglingLink, kLeftover, kFolder };
     struct Case {
         const char* what;
-        bool ownName; // the name this process's saves use, else the old fixed ".tmp"
+        int taken; // how many of the save's own names are taken; -1: the old fixed ".tmp"
         Plant plant;
         bool saved;
     };
     const Case cases[] = {
-        {"old name, link to another file", false, kLinkToVictim, true},
-        {"own name, link to another file", true, kLinkToVictim, true},
-        {"own name, dangling link", true, kDanglingLink, true},
-        {"own name, leftover of a killed save", true, kLeftover, true},
-        {"own name, a folder", true, kFolder, false},
+        {"old name, link to another file", -1, kLinkToVictim, true},
+        {"first name, link to another file", 1, kLinkToVictim, true},
+        {"first name, dangling link", 1, kDanglingLink, true},
+        {"first name, leftover of a killed save", 1, kLeftover, true},
+        {"first names, folders", 3, kFolder, true},
+        {"every name, links to another file", 16, kLinkToVictim, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ScratchDir dir;
         std::string list = dir.Write("highscoreaction.dat", kOldBytes);
         std::string victim = dir.Write("victim.dat", victimBytes);
-        std::string planted = c.ownName ? OwnTemporary(list) : list + ".tmp";
-        if (c.plant == kLinkToVictim)
-            fs::create_symlink(victim, planted);
-        else if (c.plant == kDanglingLink)
-            fs::create_symlink(dir.Path("nirgends/neu.dat"), planted);
-        else if (c.plant == kLeftover)
-            WriteBytes(planted, {1, 2, 3});
-        else
-            fs::create_directories(planted + "/inhalt");
+        std::vector<std::string> planted = {list + ".tmp"};
+        if (c.taken >= 0)
+            planted.clear();
+        for (int count = 0; count < c.taken; count++)
+            planted.push_back(Temporary(list, getpid(), count));
+        for (const std::string& name : planted) {
+            if (c.plant == kLinkToVictim)
+                fs::create_symlink(victim, name);
+            else if (c.plant == kDanglingLink)
+                fs::create_symlink(dir.Path("nirgends/neu.dat"), name);
+            else if (c.plant == kLeftover)
+                WriteBytes(name, {1, 2, 3});
+            else
+                fs::create_directories(name + "/inhalt");
+        }
 
         TableOf("Neu", 300).Save(list.c_str());
         EXPECT_EQ(ReadBytes(list), c.saved ? image : kOldBytes);
         EXPECT_EQ(ReadBytes(victim), victimBytes);
         EXPECT_FALSE(fs::exists(dir.Path("nirgends")));
-        EXPECT_EQ(fs::exists(fs::symlink_status(planted)), !c.ownName || c.plant == kFolder);
-        EXPECT_EQ(FilesIn(dir.root).size(), c.ownName && c.plant != kFolder ? 2u : 3u);
+        // Everything planted is still there, and nothing more.
+        for (const std::string& name : planted)
+            EXPECT_TRUE(fs::exists(fs::symlink_status(name))) << name;
+        EXPECT_EQ(FilesIn(dir.root).size(), 2 + planted.size());
     }
 }
 
@@ -450,7 +459,7 @@ TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
         std::vector<uint8_t> bytes = ReadBytes(list);
         ASSERT_TRUE(bytes == firstImage || bytes == secondImage)
             << "killed at stop " << stops << " the list holds " << bytes.size() << " other bytes";
-        killedMidSave += fs::exists(list + "." + std::to_string(child) + ".tmp");
+        killedMidSave += fs::exists(Temporary(list, child, 0));
         // A whole round's stops see the first save through, whatever the
         // temporaries of earlier kills lie about.
         if (Available(reports[0]) == 0) {
