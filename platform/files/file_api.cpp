@@ -159,6 +159,16 @@ DWORD WINAPI GetFileType(HANDLE file) {
     return FILE_TYPE_UNKNOWN;
 }
 
+BOOL WINAPI GetFileSizeEx(HANDLE file, PLARGE_INTEGER size) {
+    struct stat status;
+    if (!size)
+        return Fail(ERROR_INVALID_PARAMETER);
+    if (fstat(DescriptorOf(file), &status) != 0)
+        return FailWithErrno();
+    size->QuadPart = status.st_size;
+    return TRUE;
+}
+
 BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD read,
                      LPOVERLAPPED overlapped) {
     if (!read || overlapped)

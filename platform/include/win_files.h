@@ -1,7 +1,8 @@
 // The file functions of the Windows platform that the game uses to read and
 // save its highscore lists, and the last-error code they leave behind.
 //
-// Here they stand on POSIX. Every open is non-blocking, so a FIFO or a device
+// Here they stand on POSIX, and the texture loader reads its images through
+// them too. Every open is non-blocking, so a FIFO or a device
 // in a file's place never stalls the program (GetFileType tells them apart
 // from regular files), and a folder cannot be opened as a file. Share modes
 // mean nothing here: any number of handles may have a file open. ReplaceFileA
@@ -18,6 +19,11 @@ struct SECURITY_ATTRIBUTES;
 typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 struct OVERLAPPED;
 typedef OVERLAPPED* LPOVERLAPPED;
+typedef int64_t LONGLONG;
+union LARGE_INTEGER {
+    LONGLONG QuadPart;
+};
+typedef LARGE_INTEGER* PLARGE_INTEGER;
 
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
@@ -76,6 +82,7 @@ HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD shareMode,
                           HANDLE templateFile);
 BOOL WINAPI CloseHandle(HANDLE handle);
 DWORD WINAPI GetFileType(HANDLE file);
+BOOL WINAPI GetFileSizeEx(HANDLE file, PLARGE_INTEGER size);
 // Reading and writing at the file position; overlapped i/o is not supported.
 BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD read,
                      LPOVERLAPPED overlapped);

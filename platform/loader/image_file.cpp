@@ -1,30 +1,9 @@
 // Paths and file reading for the texture loader.
 #include "platform/loader/image_file.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <windows.h>
 
 namespace loader {
-
-namespace {
-
-struct OpenFile {
-    // Without O_NONBLOCK, opening a FIFO that no one writes to waits forever.
-    explicit OpenFile(const std::string& path)
-        : descriptor(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
-    ~OpenFile() {
-        if (descriptor >= 0)
-            close(descriptor);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-
-    int descriptor = -1;
-};
-
-} // namespace
 
 std::string localPath(const char* path) {
     std::string local;
@@ -37,25 +16,31 @@ std::string localPath(const char* path) {
     return local;
 }
 
+// Opened as every file of the platform is, never waiting: a FIFO or a device in
+// the image's place is no disk file and reads as missing.
 bool readFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    OpenFile file(path);
-    struct stat status = {};
-    if (file.descriptor < 0 || fstat(file.descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size > off_t(kMaxFileBytes))
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         return false;
-    // The file as it stood when it was opened: one that shrinks meanwhile
-    // fails, one that grows is read to its old length.
-    bytes.resize(size_t(status.st_size));
-    size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = read(file.descriptor, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        filled += size_t(got);
+    LARGE_INTEGER size = {};
+    bool read = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) &&
+                size.QuadPart <= LONGLONG(kMaxFileBytes);
+    if (read) {
+        // The file as it stood when it was opened: one that shrinks meanwhile
+        // fails, one that grows is read to its old length.
+        bytes.resize(size_t(size.QuadPart));
+        size_t filled = 0;
+        DWORD got = 0;
+        while (read && filled < bytes.size()) {
+            read = ReadFile(file, bytes.data() + filled, DWORD(bytes.size() - filled), &got,
+                            nullptr) &&
+                   got > 0;
+            filled += got;
+        }
     }
-    return true;
+    CloseHandle(file);
+    return read;
 }
 
 } // namespace loader
