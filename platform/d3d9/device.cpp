@@ -13,8 +13,10 @@ const uint32_t kOpaque = 0xFF000000u;
 const size_t kRenderStateCount = 256;
 const DWORD kStageCount = 8;
 const DWORD kStageStateCount = 32;
-// Larger resources than these are refused as more than the card holds.
-const UINT kMaxTextureSide = 8192;
+// Larger resources than these are refused as more than the card holds. The
+// side is that of the cards of the game's time: one texture of it takes a
+// quarter of their memory, so a stray image can never crowd out the rest.
+const UINT kMaxTextureSide = 4096;
 const UINT kMaxVertexBufferBytes = 64u << 20;
 
 void setDefaultStates(DWORD (&renderStates)[kRenderStateCount],

@@ -29,7 +29,7 @@ struct PALETTEENTRY {
 //
 // The texture always has one level; width and height may only ask for the
 // image's own size (D3DX_DEFAULT or 0 mean just that), as nothing is scaled.
-// Format D3DFMT_UNKNOWN gives A8R8G8B8. Images above 8192 pixels a side are
+// Format D3DFMT_UNKNOWN gives A8R8G8B8. Images above 4096 pixels a side are
 // refused. srcInfo, when given, receives the image's size and A8R8G8B8 for a
 // file with transparency of its own, X8R8G8B8 otherwise; palette is not used.
 HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* srcFile, UINT width,

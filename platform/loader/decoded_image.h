@@ -8,9 +8,10 @@
 
 namespace loader {
 
-// The largest side accepted. A header declaring more is refused before any
-// pixel memory is taken, so a few bytes cannot make the loader allocate gigabytes.
-constexpr uint32_t kMaxImageSide = 8192;
+// The largest side accepted, the largest texture the device makes. A header
+// declaring more is refused before any pixel memory is taken, so a few bytes
+// cannot make the loader allocate gigabytes.
+constexpr uint32_t kMaxImageSide = 4096;
 
 struct DecodedImage {
     uint32_t width = 0;

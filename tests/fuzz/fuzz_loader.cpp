@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         const bool sane = texture && texture != kUntouched && texture->Width() == info.Width &&
                           texture->Height() == info.Height && info.Width >= 1 &&
-                          info.Width <= 8192 && info.Height >= 1 && info.Height <= 8192;
+                          info.Width <= 4096 && info.Height >= 1 && info.Height <= 4096;
         if (!sane)
             std::abort();
         texture->Release();

@@ -214,16 +214,20 @@ TEST_F(CreateTextureFromFile, DeviceRefusingTheTextureStoresNothing) {
 // header with no image data after it shows the order: decoded first, it would
 // fail for the missing data instead.
 TEST_F(CreateTextureFromFile, ImageWithoutRoomOnTheDeviceIsRefusedBeforeDecoding) {
-    IDirect3DTexture9* held = nullptr;
-    ASSERT_EQ(S_OK, load(dir.Write("dot.png", test_images::encodeArgbPng(1, 1, {1})), &held));
-    // With one texel of the texture memory taken, an image of the largest side has no room.
-    const Bytes png = test_images::pngHeaderClaiming(8192, 8192);
-    const Bytes jpeg = test_images::withJpegSizeClaim(greyJpeg(0x40), 8192, 8192);
+    // Three textures of the largest side and one texel leave too little room for a fourth.
+    std::vector<IDirect3DTexture9*> held(4, nullptr);
+    for (size_t i = 0; i < 3; ++i)
+        ASSERT_EQ(S_OK, device->CreateTexture(4096, 4096, 1, 0, D3DFMT_X8R8G8B8, D3DPOOL_DEFAULT,
+                                              &held[i], nullptr));
+    ASSERT_EQ(S_OK, load(dir.Write("dot.png", test_images::encodeArgbPng(1, 1, {1})), &held[3]));
+    const Bytes png = test_images::pngHeaderClaiming(4096, 4096);
+    const Bytes jpeg = test_images::withJpegSizeClaim(greyJpeg(0x40), 4096, 4096);
     for (const std::string& file : {dir.Write("50p.png", png), dir.Write("holz.jpg", jpeg)}) {
         IDirect3DTexture9* texture = kUntouched;
         EXPECT_EQ(D3DERR_OUTOFVIDEOMEMORY, load(file, &texture)) << file;
         EXPECT_EQ(kUntouched, texture);
     }
-    EXPECT_EQ(texturesBefore + 1, d3d9_testing::liveObjects().textures);
-    held->Release();
+    EXPECT_EQ(texturesBefore + 4, d3d9_testing::liveObjects().textures);
+    for (IDirect3DTexture9* texture : held)
+        texture->Release();
 }
