@@ -123,11 +123,12 @@ for image in 50p.png holz.jpg; do
 done
 expect_normal_prompt huge-50p.png
 
-# Its decoded texels and its texture, 64 MB each.
+# Its decoded texels and its texture, 64 MB each. A sanitized build's quarantine also keeps
+# every buffer the decoding outgrew, so only an optimised build's figure binds.
 make_game_folder
 write_striped_png "$GAME_DIR/Grafik/holz.jpg" 4096
 start_play_and_quit largest-holz.jpg
-expect_peak_near_normal largest-holz.jpg $((128 * 1024))
+if optimised_build; then expect_peak_near_normal largest-holz.jpg $((128 * 1024)); fi
 # Beside the board the background shows its grey stripes: taken, not refused (white).
 rgb=$(convert "$WORK/largest-holz.jpg.png" -format '%[fx:int(255*p{5,300}.r)] %[fx:int(255*p{5,300}.g)] %[fx:int(255*p{5,300}.b)]' info:)
 read -r red green blue <<<"$rgb"
