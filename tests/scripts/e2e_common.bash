@@ -163,10 +163,14 @@ keys_in_window() {
     sleep 0.2
 }
 
-# The centre pixel of an image as "r g b".
-image_centre_rgb() {
-    convert "$1" -format '%[fx:int(255*p{25,25}.r)] %[fx:int(255*p{25,25}.g)] %[fx:int(255*p{25,25}.b)]' info:
+# The pixel of image $1 at ($2, $3) as "r g b".
+pixel_rgb() {
+    local at="p{$2,$3}"
+    convert "$1" -format "%[fx:int(255*$at.r)] %[fx:int(255*$at.g)] %[fx:int(255*$at.b)]" info:
 }
+
+# The centre pixel of a hole's image as "r g b".
+image_centre_rgb() { pixel_rgb "$1" 25 25; }
 
 load_cell_references() {
     PEG_RGB=$(image_centre_rgb "$SOURCE_DIR/Grafik/spielstein.png")

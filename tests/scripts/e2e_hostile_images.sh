@@ -130,7 +130,7 @@ write_striped_png "$GAME_DIR/Grafik/holz.jpg" 4096
 start_play_and_quit largest-holz.jpg
 if optimised_build; then expect_peak_near_normal largest-holz.jpg $((128 * 1024)); fi
 # Beside the board the background shows its grey stripes: taken, not refused (white).
-rgb=$(convert "$WORK/largest-holz.jpg.png" -format '%[fx:int(255*p{5,300}.r)] %[fx:int(255*p{5,300}.g)] %[fx:int(255*p{5,300}.b)]' info:)
+rgb=$(pixel_rgb "$WORK/largest-holz.jpg.png" 5 300)
 read -r red green blue <<<"$rgb"
 [ "$red" = "$green" ] && [ "$green" = "$blue" ] && [ "$red" -lt 200 ] ||
     fail "largest-holz.jpg: the background shows $rgb, not the image's grey"
