@@ -68,7 +68,8 @@ bool drawClickToBegin(const std::string& grafik) {
     return canvas.savePng(grafik + "/CTB.png");
 }
 
-// The credits: the name, the rules in brief, and what the game is built on.
+// The credits: the name, the rules in brief, and how the artwork was made. They name no
+// library the program runs on, which differs between the Linux and the Windows program.
 bool drawAbout(const std::string& grafik) {
     Canvas canvas(500, 350);
     cairo_t* cr = canvas.cr();
@@ -108,9 +109,7 @@ bool drawAbout(const std::string& grafik) {
     TextStyle small = body;
     small.top = {0.95, 0.85, 0.62, 1.0};
     small.bottom = small.top;
-    DrawFittedText(cr, "Gebaut mit libpng, libjpeg, zlib und GTK,", {36.0, 268.0, 428.0, 22.0},
-                   Align::Centre, small);
-    DrawFittedText(cr, "die Grafik gezeichnet mit cairo.", {36.0, 290.0, 428.0, 22.0},
+    DrawFittedText(cr, "Die Grafik ist mit cairo gezeichnet.", {36.0, 279.0, 428.0, 22.0},
                    Align::Centre, small);
     TextStyle hint = LabelStyle(13.0, kGold, kGold);
     hint.outlineWidth = 1.0;
