@@ -1,7 +1,8 @@
 #!/bin/bash
-# What `make windows` hands a Windows player: quorvel.exe, a 64-bit GUI program that needs no
-# DLL beyond Windows' own, Direct3D 9's and D3DX's (the compiler's runtime libraries are linked
-# in), and quorvel-windows.zip, which holds it beside every image of Grafik/.
+# What `make windows` hands a Windows player: quorvel.exe, a 64-bit GUI program for Windows 6.0
+# (Vista) on that needs no DLL beyond Windows' own, Direct3D 9's and D3DX's (the compiler's
+# runtime libraries are linked in), and quorvel-windows.zip, which holds it beside every image of
+# Grafik/.
 # Usage: windows_program.sh <build_dir> <source_dir>
 # ctest: unit
 set -u
@@ -24,6 +25,9 @@ headers=$(x86_64-w64-mingw32-objdump -p "$exe")
 grep -q 'file format pei-x86-64' <<<"$headers" || fail "quorvel.exe is no 64-bit Windows program"
 grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" ||
     fail "quorvel.exe is no GUI program: $(grep '^Subsystem' <<<"$headers")"
+subsystem_version=$(sed -n 's/^M\(aj\|in\)orSubsystemVersion[[:space:]]*//p' <<<"$headers" |
+    paste -sd.)
+[ "$subsystem_version" = 6.0 ] || fail "quorvel.exe declares Windows $subsystem_version, not 6.0"
 
 allowed="kernel32.dll user32.dll gdi32.dll winmm.dll msvcrt.dll d3d9.dll d3dx9_43.dll"
 for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]'); do
