@@ -2,7 +2,7 @@
 # What `make windows` hands a Windows player: quorvel.exe, a 64-bit GUI program for Windows 6.0
 # (Vista) on that needs no DLL beyond Windows' own, Direct3D 9's and D3DX's (the compiler's
 # runtime libraries are linked in), and quorvel-windows.zip, which holds it beside every image of
-# Grafik/.
+# Grafik/ and a LIESMICH.txt that Notepad on a German Windows shows as written.
 # Usage: windows_program.sh <build_dir> <source_dir>
 # ctest: unit
 set -u
@@ -34,10 +34,26 @@ for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]
     [[ " $allowed " == *" $dll "* ]] || fail "quorvel.exe needs $dll, which Windows does not bring"
 done
 
-expected=$( (echo quorvel.exe && echo Grafik/ && cd "$source" && printf '%s\n' Grafik/*) | sort)
+expected=$( (printf '%s\n' quorvel.exe LIESMICH.txt Grafik/ && cd "$source" && ls -d Grafik/*) |
+    sort)
 held=$(cmake -E tar tf "$zip" | sort)
-[ "$held" = "$expected" ] || fail "quorvel-windows.zip holds other files than quorvel.exe and Grafik/:
+[ "$held" = "$expected" ] ||
+    fail "quorvel-windows.zip holds other files than quorvel.exe, LIESMICH.txt and Grafik/:
 $(diff <(echo "$expected") <(echo "$held"))"
+
+# LIESMICH.txt as the player gets it: CR only at the end of every line (so one CR a line), and
+# Windows-1252, which iconv refuses for the five bytes it leaves undefined, but not UTF-8, which
+# would pass as Windows-1252 too.
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+cmake -E chdir "$unpacked" cmake -E tar xf "$(realpath "$zip")" LIESMICH.txt 2>/dev/null
+text=$unpacked/LIESMICH.txt
+[ -s "$text" ] && ! grep -qv $'\r$' "$text" &&
+    [ "$(tr -cd '\r' <"$text" | wc -c)" = "$(wc -l <"$text")" ] ||
+    fail "LIESMICH.txt is missing or has a line end other than CR LF"
+iconv -f CP1252 -t UTF-8 "$text" >/dev/null 2>&1 &&
+    ! { LC_ALL=C grep -q $'[\x80-\xff]' "$text" && iconv -f UTF-8 "$text" >/dev/null 2>&1; } ||
+    fail "LIESMICH.txt is no Windows-1252 text"
 
 [ $status = 0 ] && echo "PASS"
 exit $status
