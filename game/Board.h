@@ -20,6 +20,9 @@ const float kCellPitch = kCellSize + kCellGap;
 class Board {
 public:
     Board() {}
+    // A copy would release the board's textures and its buffer a second time.
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
 
     // Layout, lifetime and drawing.
     HRESULT Init();

@@ -6,6 +6,9 @@
 class DigitSprite : public Sprite {
 public:
     DigitSprite() {}
+    // A copy would release the ten digit textures a second time.
+    DigitSprite(const DigitSprite&) = delete;
+    DigitSprite& operator=(const DigitSprite&) = delete;
 
     HRESULT Load(float x, float y, int extra);
     // Draws the quad with digit d's image, whether or not the sprite is

@@ -5,6 +5,11 @@
 
 class Graphics {
 public:
+    Graphics() = default;
+    // A copy would release the device and its Direct3D object a second time.
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
+
     HRESULT Create(HWND hwnd);
     HRESULT Destroy();
 

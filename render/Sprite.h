@@ -21,6 +21,9 @@ static_assert(sizeof(Vertex) == 24, "a Vertex is one vertex of the buffer, 24 by
 class Sprite {
 public:
     Sprite() {}
+    // A copy would release the texture and the buffer a second time.
+    Sprite(const Sprite&) = delete;
+    Sprite& operator=(const Sprite&) = delete;
 
     HRESULT Load(const char* file, float x, float y, int width, int height);
     HRESULT LoadTexture(const char* file);

@@ -6,11 +6,10 @@
 
 namespace {
 
-HotButton RunningBadge(float timer, int visible) {
-    HotButton badge;
-    StartHotRun(badge, 0, timer, visible);
-    return badge;
-}
+// A badge in the middle of a run, made in place, as a HotButton cannot be copied.
+struct RunningBadge : HotButton {
+    RunningBadge(float timer, int visible) { StartHotRun(*this, 0, timer, visible); }
+};
 
 } // namespace
 
@@ -67,7 +66,7 @@ TEST(HotButtonBlink, ScheduleShowsAndHidesInPhases) {
                    {2.3f, 0},  {2.5f, 1},  {2.7f, 0},  {2.9f, 1}};
     for (const auto& s : samples) {
         for (int before = 0; before <= 1; ++before) {
-            HotButton badge = RunningBadge(0.0f, before);
+            RunningBadge badge(0.0f, before);
             badge.Update(s.timer);
             EXPECT_EQ(badge.IsVisible(), s.shown) << "timer " << s.timer;
             EXPECT_EQ(badge.IsActive(), 1);
@@ -79,25 +78,25 @@ TEST(HotButtonBlink, ABoundKeepsThePreviousVisibility) {
     const float bounds[] = {0.5f, 1.0f, 1.5f, 2.0f, 2.2f, 2.4f, 2.6f, 2.8f};
     for (float bound : bounds) {
         for (int before = 0; before <= 1; ++before) {
-            HotButton badge = RunningBadge(0.0f, before);
+            RunningBadge badge(0.0f, before);
             badge.Update(bound);
             EXPECT_EQ(badge.GetTimer(), bound);
             EXPECT_EQ(badge.IsVisible(), before) << "bound " << bound;
         }
     }
-    HotButton badge = RunningBadge(1.0f, 0);
+    RunningBadge badge(1.0f, 0);
     badge.Update(0.5f);
     EXPECT_EQ(badge.GetTimer(), 1.5f);
     EXPECT_EQ(badge.IsVisible(), 0);
 }
 
 TEST(HotButtonBlink, RunEndsWhenTheTimerReachesThreeSeconds) {
-    HotButton badge = RunningBadge(2.9f, 1);
+    RunningBadge badge(2.9f, 1);
     badge.Update(0.05f);
     EXPECT_EQ(badge.IsActive(), 1);
     EXPECT_EQ(badge.IsBlinking(), 1);
 
-    badge = RunningBadge(2.5f, 0);
+    StartHotRun(badge, 0, 2.5f, 0);
     badge.Update(0.5f);
     EXPECT_EQ(badge.GetTimer(), 3.0f);
     EXPECT_EQ(badge.IsVisible(), 1);
@@ -113,7 +112,7 @@ TEST(HotButtonBlink, RunEndsWhenTheTimerReachesThreeSeconds) {
 TEST(HotButtonBlink, OneLongFrameEndsTheRunWithVisibilityUnchanged) {
     for (float dt : {3.3f, 10.0f}) {
         for (int before = 0; before <= 1; ++before) {
-            HotButton badge = RunningBadge(0.2f, before);
+            RunningBadge badge(0.2f, before);
             badge.Update(dt);
             EXPECT_GE(badge.GetTimer(), 3.5f);
             EXPECT_EQ(badge.IsVisible(), before);

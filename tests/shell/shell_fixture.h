@@ -106,7 +106,8 @@ protected:
         // depend on luck.
         ScriptedDraws::Serve(g_game.board.hotButton.random);
         g_window = Window();
-        g_graphics = Graphics();
+        g_graphics.~Graphics();
+        new (&g_graphics) Graphics();
         gameOverShown = 0;
         actionChecked = 0;
         headless::Install();
