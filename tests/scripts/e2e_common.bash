@@ -148,7 +148,6 @@ keys_in_window() {
     id=$(wait_window "$title") || fail "no window \"$title\""
     xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key --window "$id" "$@"
-    sleep 0.2
 }
 
 # The pixel of image $1 at ($2, $3) as "r g b".
