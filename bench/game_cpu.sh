@@ -11,12 +11,14 @@ game=$build/quorvel
 stretch_seconds=6
 export NO_AT_BRIDGE=1
 
+source "$(dirname "$0")/../tests/scripts/xvfb.bash"
+
 work=$(mktemp -d)
-xvfb_pid=""
+XVFB_PID=""
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
@@ -26,11 +28,7 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "no X server"
-export DISPLAY=:$(head -1 "$work/display")
+start_private_xvfb "$work" || fail "no X server"
 
 mkdir "$work/game"
 cp -r "$source_dir/Grafik" "$work/game/Grafik"
@@ -53,11 +51,11 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 measure() {
     local game_before x_before start end
     game_before=$(cpu_ticks "$game_pid")
-    x_before=$(cpu_ticks "$xvfb_pid")
+    x_before=$(cpu_ticks "$XVFB_PID")
     start=$(date +%s%N)
     "$@"
     end=$(date +%s%N)
-    awk -v g=$(($(cpu_ticks "$game_pid") - game_before)) -v x=$(($(cpu_ticks "$xvfb_pid") - x_before)) \
+    awk -v g=$(($(cpu_ticks "$game_pid") - game_before)) -v x=$(($(cpu_ticks "$XVFB_PID") - x_before)) \
         -v ns=$((end - start)) -v hz="$(getconf CLK_TCK)" \
         'BEGIN { printf "%.1f %.1f\n", 100 * g / hz / (ns / 1e9), 100 * x / hz / (ns / 1e9) }'
 }

@@ -40,6 +40,9 @@
 // * Opening and closing a box or dialog uncovers the visible top-level windows
 //   behind it: each gets a WM_PAINT, the first while the box or dialog is up,
 //   as it would after being overlapped on screen.
+// * An end request (SIGTERM, SIGHUP, SIGINT to the test process) is taken at
+//   the next poll or modal wait, outside the script: WM_CLOSE is posted to
+//   every top-level window, as the GTK backend does.
 // * When the script is used up, the next empty poll of the frame loop closes
 //   the main window through its close box (WM_CLOSE), so WinMain always ends;
 //   should no WM_QUIT follow within 100 more polls, one is posted.

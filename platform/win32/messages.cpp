@@ -80,7 +80,13 @@ bool TakeMessage(MSG* out, HWND hwnd, UINT filterMin, UINT filterMax, bool remov
     return false;
 }
 
+// A quit ends every modal loop, as on Windows, and stays queued: the loops
+// around this one, any box or dialog the program opens on its way out and the
+// frame loop all end on it in turn.
 bool Finished(const ModalContext& modal) {
+    if (state().quitPosted) {
+        return true;
+    }
     return modal.kind == ModalContext::Kind::Box ? modal.done : modal.dialog->ended;
 }
 

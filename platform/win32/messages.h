@@ -20,8 +20,9 @@ void Invalidate(Window& window);
 // Every visible top-level window gets a WM_PAINT, as after something that
 // covered it went away.
 void InvalidateTopLevelWindows();
-// Runs until the box is answered or the dialog ended, dispatching posted and
-// paint messages meanwhile; WM_QUIT stays queued for the frame loop.
+// Runs until the box is answered, the dialog ended or the program asked to
+// quit, dispatching posted and paint messages meanwhile; WM_QUIT stays queued
+// for the frame loop.
 void RunModal(ModalContext& modal);
 // Disables a box's or dialog's owner for as long as the object lives.
 class OwnerDisabled {

@@ -27,7 +27,6 @@ play_a_little_and_quit() {
     keys_in_window "Die Top 5 Quorvel Player (Action Mode)" Return
     click_hole 4
     click_hole 16
-    sleep 0.5
     game_running || fail "$name: the game ended by itself: $(cat "$WORK/game.log")"
     quit_game
     for file in highscoreaction.dat highscorenormal.dat; do

@@ -4,6 +4,7 @@
 # Sourced with the build folder and the source folder as $1 and $2.
 
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.bash"
 
 BUILD_DIR=$(cd "$1" && pwd)
 SOURCE_DIR=$(cd "$2" && pwd)
@@ -53,25 +54,7 @@ optimised_build() {
 # machine: its waits for the screen are that much longer.
 if optimised_build; then WAIT_SCALE=1; else WAIT_SCALE=4; fi
 
-# A display of our own: Xvfb picks a free one itself and says which, so parallel runs
-# never meet on a display number. The server does not reset when its last client leaves:
-# a game started right after another quit could be cut off by the reset.
-start_xvfb() {
-    local i
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" \
-        >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for i in $(seq 100); do
-        if [ -s "$WORK/display" ] &&
-            DISPLAY=":$(head -1 "$WORK/display")" xdotool getdisplaygeometry >/dev/null 2>&1; then
-            export DISPLAY=":$(head -1 "$WORK/display")"
-            return 0
-        fi
-        kill -0 "$XVFB_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    fail "no X server could be started"
-}
+start_xvfb() { start_private_xvfb "$WORK" || fail "no X server could be started"; }
 
 # A fresh scratch folder holding the game's images, as `make run` has the repository root.
 make_game_folder() {
@@ -88,7 +71,12 @@ start_game() {
     GAME_PID=$!
 }
 
-game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
+# An ended game that was not waited for yet is a zombie, which `kill -0` still finds.
+game_running() {
+    local state
+    state=$(sed 's/.*) //' "/proc/$GAME_PID/stat" 2>/dev/null | cut -c1) || return 1
+    [ -n "$state" ] && [ "$state" != Z ]
+}
 
 # A title as a pattern for `xdotool search`: its own characters literally, except that a
 # letter beyond ASCII (the window name may hold it as UTF-8 or as Latin-1) matches any bytes.
@@ -160,7 +148,6 @@ keys_in_window() {
     id=$(wait_window "$title") || fail "no window \"$title\""
     xdotool windowfocus --sync "$id" 2>/dev/null || true
     xdotool key --window "$id" "$@"
-    sleep 0.2
 }
 
 # The pixel of image $1 at ($2, $3) as "r g b".
@@ -247,9 +234,13 @@ board_with() {
     echo "$s"
 }
 
+# The ids of the game's shown windows, its drop-down menus among them, sorted as text.
+game_windows() { xdotool search --onlyvisible --class '^quorvel$' 2>/dev/null | sort || true; }
+
 # Chooses a menu entry as a player does: a click on the title on the menu bar, then a click on
-# the entry in the drop-down that opens under it. Titles by their x in the client area, entries
-# by their y below the menu bar (25 pixels an entry, 1 a separator).
+# the entry in the drop-down once it shows under it; done when the drop-down has gone. Titles by
+# their x in the client area, entries by their y below the menu bar (25 pixels an entry, 1 a
+# separator).
 MENU_SPIEL=24
 MENU_INFO=68
 ENTRY_NEU=13
@@ -258,11 +249,21 @@ ENTRY_SPIEL_BEENDEN=64
 ENTRY_HIGHSCORELISTE=13
 ENTRY_CREDITS=38
 choose_menu() {
-    local title_x=$1 entry_y=$2
+    local title_x=$1 entry_y=$2 before drop_down="" i
+    before=$(game_windows)
     xdotool mousemove $((CLIENT_X + title_x)) $((CLIENT_Y - 12)) click 1
-    sleep 0.5
+    for i in $(seq $((5 * 20 * WAIT_SCALE))); do
+        drop_down=$(comm -13 <(echo "$before") <(game_windows) | head -1)
+        [ -n "$drop_down" ] && break
+        sleep 0.05
+    done
+    [ -n "$drop_down" ] || fail "the menu at $title_x did not open"
     xdotool mousemove $((CLIENT_X + title_x + 30)) $((CLIENT_Y + entry_y)) click 1
-    sleep 0.3
+    for i in $(seq $((5 * 20 * WAIT_SCALE))); do
+        grep -qx "$drop_down" <<<"$(game_windows)" || return 0
+        sleep 0.05
+    done
+    fail "the menu at $title_x stayed open"
 }
 
 # Milliseconds of CPU time the process has used so far.
@@ -274,12 +275,22 @@ cpu_ms() {
 
 game_cpu_ms() { cpu_ms "$GAME_PID"; }
 
-# Quits through "Spiel", "Spiel beenden" and "Ja"; the game must end with status 0.
-quit_game() {
-    choose_menu "$MENU_SPIEL" "$ENTRY_SPIEL_BEENDEN"
-    keys_in_window "Spiel Beenden" Return
-    local status=0
+# Waits for the game to end by itself, which it must do with status 0.
+wait_game_end() {
+    local i status=0
+    for i in $(seq $((10 * 20 * WAIT_SCALE))); do
+        game_running || break
+        sleep 0.05
+    done
+    game_running && fail "the game did not end"
     wait "$GAME_PID" || status=$?
     GAME_PID=""
     [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$WORK/game.log")"
+}
+
+# Quits through "Spiel", "Spiel beenden" and "Ja".
+quit_game() {
+    choose_menu "$MENU_SPIEL" "$ENTRY_SPIEL_BEENDEN"
+    keys_in_window "Spiel Beenden" Return
+    wait_game_end
 }

@@ -8,17 +8,34 @@ PROMPT="110,220 459,284"
 
 start_xvfb
 make_game_folder
+load_cell_references
 start_game
 find_client_area
-sleep 1
+xdotool mousemove 0 0
+wait_board "$(board_with -1 16)" 10 || fail "the board is not shown"
 
-# The client area with the prompt blacked out; the pointer out of the way first.
+# The client area with the prompt blacked out.
 shoot_client() {
-    xdotool mousemove 0 0
-    sleep 0.3
     import -window root "$WORK/root.png"
     convert "$WORK/root.png" -crop "594x${CLIENT_HEIGHT}+$CLIENT_X+$CLIENT_Y" +repage \
         -fill black -draw "rectangle $PROMPT" "$WORK/$1.png"
+}
+
+# The number of pixels in which the shot $1 differs from the shot before any window opened.
+pixels_changed() { compare -metric AE "$WORK/before.png" "$WORK/$1.png" null: 2>&1 || true; }
+
+# Shoots the client area as $1 until it is the same as before ("same") or not ("changed"),
+# for up to 10 s.
+shoot_until() {
+    local deadline=$(($(date +%s) + 10 * WAIT_SCALE)) differing
+    while :; do
+        shoot_client "$1"
+        differing=$(pixels_changed "$1")
+        [ "$2" = same ] && [ "$differing" = 0 ] && return 0
+        [ "$2" = changed ] && [ "$differing" != 0 ] && return 0
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
 }
 
 # Fails unless the window of this title lies over part of the client area.
@@ -29,7 +46,8 @@ expect_over_client() {
     [ "$X" -lt $((CLIENT_X + 594)) ] && [ $((X + WIDTH)) -gt "$CLIENT_X" ] &&
         [ "$Y" -lt $((CLIENT_Y + CLIENT_HEIGHT)) ] && [ $((Y + HEIGHT)) -gt "$CLIENT_Y" ] ||
         fail "\"$1\" does not lie over the game"
-    sleep 0.5
+    xdotool mousemove 0 0
+    shoot_until covered changed || fail "\"$1\" is not shown over the game"
 }
 
 shoot_client before
@@ -44,10 +62,9 @@ expect_over_client "Die Top 5 Quorvel Player (Action Mode)"
 keys_in_window "Die Top 5 Quorvel Player (Action Mode)" Return
 window_gone "Die Top 5 Quorvel Player (Action Mode)" || fail "the list stayed"
 
-sleep 0.5
-shoot_client after
-differing=$(compare -metric AE "$WORK/before.png" "$WORK/after.png" null: 2>&1 || true)
-if [ "$differing" != 0 ]; then
+xdotool mousemove 0 0
+if ! shoot_until after same; then
+    differing=$(pixels_changed after)
     cp "$WORK/before.png" /tmp/e2e_repaint-before.png
     cp "$WORK/after.png" /tmp/e2e_repaint-after.png
     fail "$differing pixels differ after the box and the list closed" \

@@ -15,22 +15,18 @@ mkdir -p "$shots"
 keep_work=""
 export ASAN_OPTIONS=detect_leaks=0
 export NO_AT_BRIDGE=1
+source "$(dirname "$0")/xvfb.bash"
 
-# Xvfb picks a free display itself and says which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=:$(head -1 "$work/display")
+XVFB_PID=""
 probe_pid=""
 cleanup() {
     [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null
-    kill "$xvfb_pid" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     [ -n "$keep_work" ] || rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+start_private_xvfb "$work" || { echo "FAIL: no X server could be started"; exit 1; }
 
 fail() {
     echo "FAIL: $*"
@@ -53,13 +49,9 @@ expect() {
 }
 count() { grep -cxF -- "$1" "$work/log"; }
 # Pointer there in two steps (GTK takes a click only after it saw the pointer
-# arrive), then the left button.
+# arrive), then the left button: the server hands GTK the events in that order.
 click_at() {
-    xdotool mousemove $(($1 - 1)) "$2"
-    sleep 0.2
-    xdotool mousemove "$1" "$2"
-    sleep 0.2
-    xdotool click 1
+    xdotool mousemove $(($1 - 1)) "$2" mousemove "$1" "$2" click 1
 }
 # The geometry (X, Y, WIDTH, HEIGHT) of the shown window with this exact title.
 find_window() {
@@ -77,10 +69,18 @@ find_window() {
 point_at_window() {
     find_window "$1"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-    sleep 0.3
 }
 shoot() { import -window root "$shots/$1.png"; }
 pixel() { convert "$shots/$1.png" -format "%[hex:p{$2,$3}]" info:; }
+# Shoots until the pixel at ($2, $3) has the colour $4, for up to 10 s.
+shoot_until() {
+    for _ in $(seq 100); do
+        shoot "$1"
+        [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
 
 "$probe" >"$work/log" 2>"$work/err" &
 probe_pid=$!
@@ -93,10 +93,8 @@ for _ in $(seq 100); do grep -q "^MOVE " "$work/log" && break; sleep 0.1; done
 read -r _ cx cy < <(grep -m1 "^MOVE " "$work/log")
 [ "$cx" = 212 ] || fail "client area should start at the window's left edge, not $cx"
 [ "$cy" -gt 84 ] || fail "the menu bar should stand above the client area"
-sleep 0.5
-shoot 1-window
 # The frame is shown 1:1: the probe's white marker is at client (100, 50).
-[ "$(pixel 1-window $((cx + 100)) $((cy + 50)))" = FFFFFF ] || fail "marker not at client (100, 50)"
+shoot_until 1-window $((cx + 100)) $((cy + 50)) FFFFFF || fail "marker not at client (100, 50)"
 [ "$(pixel 1-window $((cx + 99)) $((cy + 50)))" != FFFFFF ] || fail "marker too far left"
 [ "$(pixel 1-window $((cx + 593)) $((cy + 550)))" != 000000 ] || fail "client area smaller than 594 x 551"
 # Icon 107 is the window's icon: pixel for pixel the 24-bit image of the icon
@@ -109,10 +107,13 @@ drawn=$(convert "$source/resources/icon107.ico[0]" -depth 8 txt:- | awk -F'[(),]
 [ "$icon" = "32,32$drawn" ] || fail "the window's icon is not the 32 x 32 image of icon107.ico"
 # Cursor 105 over the client area: the cursor file's arrow, tip on its hotspot (0, 1).
 xdotool mousemove $((cx + 300)) $((cy + 300))
-sleep 0.3
 arrow=$(convert "$source/resources/cursor105.cur" -depth 8 txt:- | awk -F'[(),]' '
     NR > 1 { printf "%s%s", $6 == 0 ? "." : $3 + $4 + $5 == 0 ? "B" : "W", $1 == 31 ? "\n" : "" }')
-pointer=$("$build/tests/pointer_image") || fail "the pointer cannot be read"
+for _ in $(seq 50); do
+    pointer=$("$build/tests/pointer_image") || fail "the pointer cannot be read"
+    [ "$pointer" = "$(printf '32 32 0 1\n%s' "$arrow")" ] && break
+    sleep 0.1
+done
 [ "$pointer" = "$(printf '32 32 0 1\n%s' "$arrow")" ] || fail "the pointer is not cursor 105: $pointer"
 # The window cannot be resized.
 hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS)
@@ -123,15 +124,12 @@ largest=$(echo "$hints" | sed -n 's/.*maximum size: //p')
 # Clicks: client coordinates, each press of a double click, no other buttons.
 click_at $((cx + 100)) $((cy + 50))
 expect "CLICK 100 50"
-xdotool mousemove $((cx + 593)) $((cy + 550))
-sleep 0.2
-xdotool click --repeat 2 --delay 100 1
+xdotool mousemove $((cx + 593)) $((cy + 550)) click --repeat 2 --delay 100 1
 expect "CLICK 593 550" 2
-xdotool mousemove $((cx + 300)) $((cy + 300))
-sleep 0.2
-xdotool click 3
-xdotool click 2
-sleep 0.5
+# A left click after the others reports after anything they would have reported.
+xdotool mousemove $((cx + 300)) $((cy + 300)) click 3 click 2
+click_at $((cx + 301)) $((cy + 300))
+expect "CLICK 301 300"
 [ "$(count "CLICK 300 300")" = 0 ] || fail "right and middle buttons must not click"
 
 # Menu positions from the window's top-left corner (212, 84).
@@ -141,13 +139,21 @@ first_item=121
 second_item=147
 third_item=173
 shown_windows() { xdotool search --onlyvisible --class win32_gtk_probe 2>/dev/null | wc -l; }
+# Waits until the number of shown windows compares so ($1, as for `[`) with $2:
+# -gt a count taken before a menu opened, -le one taken before it closed.
+wait_shown() {
+    for _ in $(seq 100); do
+        [ "$(shown_windows)" "$1" "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "$(shown_windows) windows shown, not $1 $2"
+}
 # Opens a menu by its title and waits for the pop-up to show.
 open_menu() {
     local before
     before=$(shown_windows)
     click_at "$1" "$2"
-    for _ in $(seq 50); do [ "$(shown_windows)" -gt "$before" ] && break; sleep 0.1; done
-    sleep 0.2
+    wait_shown -gt "$before"
 }
 choose() { # title position, then item y
     open_menu "$1" "$2"
@@ -190,7 +196,6 @@ expect "NAME-COMMAND 2" 2
 point_at_window "Glückwunsch Highscore! (Action Mode)"
 xdotool key Tab ctrl+a
 xdotool type --delay 40 "Jürgen"
-sleep 0.3
 shoot 4-name-typed
 xdotool key Return
 expect "NAME 4a fc 72 67 65 6e"
@@ -200,7 +205,6 @@ expect "COMMAND 40004" 2
 point_at_window "Glückwunsch Highscore! (Action Mode)"
 xdotool key Tab ctrl+a
 xdotool type --delay 30 "Jürgen Müller-Lüdenscheid"
-sleep 0.3
 xdotool key Return
 expect "NAME 4a fc 72 67 65 6e 20 4d fc 6c 6c 65 72 2d 4c fc 64 65 6e"
 expect "NAME-CLOSED" 2
@@ -229,18 +233,23 @@ expect "LIST-CLOSED"
 # cannot be chosen.
 choose $spiel $second_item
 expect "TICK 0"
+menus_closed=$(shown_windows)
 open_menu $info
 shoot 7-greyed-menu
 click_at $(($(echo $info | cut -d' ' -f1) + 30)) $first_item
-sleep 0.5
-[ "$(count "COMMAND 40003")" = 1 ] || fail "a greyed item was chosen"
 xdotool key Escape
-sleep 0.3
+wait_shown -le "$menus_closed"
 
 # "Spiel beenden": the window goes, the loop ends; presentation was paced.
 choose $spiel $third_item
 expect "DESTROY"
-for _ in $(seq 50); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
+# What the greyed item might have sent came before.
+[ "$(count "COMMAND 40003")" = 1 ] || fail "a greyed item was chosen"
+# An ended probe not yet waited for is a zombie, which `kill -0` still finds.
+for _ in $(seq 50); do
+    [ "$(cut -d' ' -f3 "/proc/$probe_pid/stat" 2>/dev/null || echo Z)" = Z ] && break
+    sleep 0.1
+done
 wait "$probe_pid"
 status=$?
 probe_pid=""

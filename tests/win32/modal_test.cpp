@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 
 using namespace win32_test;
 
@@ -236,4 +237,29 @@ TEST(Win32Modal, InputWaitingForADisabledOwnerIsDroppedAndAGoneOwnerFailsTheBox)
     DestroyWindow(hwnd);
     EXPECT_EQ(MessageBoxA(hwnd, "Die Zeit ist abgelaufen!", "GameOver", MB_OK), 0);
     EXPECT_EQ(win32_headless::Boxes().size(), 1u);
+}
+
+// SIGTERM while a box is up over a dialog, as over the list with its "Reset" box: the disabled
+// main window still gets the close its close box sends, both loops end at once unanswered (the
+// scripted Yes never resets), and the quit is left for the frame loop.
+TEST(Win32Modal, EndRequestEndsEveryModalLoopAndLeavesTheQuit) {
+    HWND hwnd = MakeMainWindow();
+    ShowWindow(hwnd, SW_SHOW);
+    QuitOnDestroy();
+    static int answer = -1;
+    auto proc = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+        if (message == WM_COMMAND && LOWORD(wParam) == 1008) {
+            std::raise(SIGTERM);
+            answer = MessageBoxA(dialog, "Highscoreliste wirklich löschen!?", "Reset", 0x24);
+        }
+        return message == WM_INITDIALOG || message == WM_COMMAND;
+    };
+    win32_headless::PressButton(1008);
+    win32_headless::AnswerBox(IDYES);
+    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(104), hwnd, proc, 0);
+    EXPECT_EQ(answer, 0);
+    EXPECT_FALSE(win32_headless::Dialogs().at(0).abandoned);
+    const std::vector<UINT> messages = Messages();
+    EXPECT_NE(std::find(messages.begin(), messages.end(), (UINT)WM_CLOSE), messages.end());
+    EXPECT_EQ(RunFrameLoop(), 1);
 }

@@ -1,10 +1,13 @@
 #include "platform/win32/gtk/gtk_backend.h"
 
 #include "platform/win32/cp1252.h"
+#include "platform/win32/end_requests.h"
 #include "platform/win32/gtk/box_view.h"
 #include "platform/win32/gtk/dialog_view.h"
 #include "platform/win32/gtk/main_window_view.h"
 #include "platform/win32_gtk.h"
+
+#include <glib-unix.h>
 
 using namespace win32;
 
@@ -38,6 +41,25 @@ GdkRectangle PrimaryScreen() {
         gdk_monitor_get_geometry(monitor, &area);
     }
     return area;
+}
+
+// Runs from the main loop, where posting is safe. The source stays: a second
+// request (a closed terminal may send two) must not end the program mid-save.
+gboolean OnEndRequest(gpointer) {
+    CloseForEndRequest();
+    return G_SOURCE_CONTINUE;
+}
+
+// Once a process: the tests install the backend more than once.
+void WatchEndRequests() {
+    static bool watching = false;
+    if (watching) {
+        return;
+    }
+    watching = true;
+    for (int signal : kEndSignals) {
+        g_unix_signal_add(signal, OnEndRequest, nullptr);
+    }
 }
 
 } // namespace
@@ -169,6 +191,7 @@ bool Install(int* argc, char*** argv) {
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(css);
     UseBackend(std::make_unique<GtkBackend>());
+    WatchEndRequests();
     return true;
 }
 

@@ -3,8 +3,13 @@
 #include "platform/win32/box_buttons.h"
 #include "platform/win32/cp1252.h"
 #include "platform/win32/dialogs.h"
+#include "platform/win32/end_requests.h"
 #include "platform/win32/menus.h"
 #include "platform/win32/messages.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace win32;
 
@@ -25,7 +30,50 @@ Window* UsableMainWindow(const char* what, std::vector<std::string>& refused) {
     return main;
 }
 
+// The self-pipe that carries end requests from the signal handler, which may
+// do no more than write to it, to the loops that poll it.
+int g_endRequests[2] = {-1, -1};
+
+void NoteEndRequest(int) {
+    const int savedErrno = errno;
+    const char request = 0;
+    // Only a full pipe refuses the byte, and it holds a request already.
+    (void)!write(g_endRequests[1], &request, 1);
+    errno = savedErrno;
+}
+
+void WatchEndRequests() {
+    if (g_endRequests[0] >= 0 || pipe2(g_endRequests, O_NONBLOCK | O_CLOEXEC) != 0) {
+        return;
+    }
+    struct sigaction action = {};
+    action.sa_handler = NoteEndRequest;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (int signal : kEndSignals) {
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+// Closes as the GTK backend does, once for all the requests that came since
+// the last look; true when there were any.
+bool TakeEndRequests() {
+    char requests[16];
+    bool any = false;
+    while (read(g_endRequests[0], requests, sizeof requests) > 0) {
+        any = true;
+    }
+    if (any) {
+        CloseForEndRequest();
+    }
+    return any;
+}
+
 } // namespace
+
+HeadlessBackend::HeadlessBackend() {
+    WatchEndRequests();
+}
 
 bool IsDialogAction(Action::Kind kind) {
     return kind >= Action::Kind::TypeText && kind <= Action::Kind::DialogCloseBox;
@@ -155,6 +203,9 @@ bool HeadlessBackend::TakeClockAction() {
 
 void HeadlessBackend::Poll(bool idle) {
     // A pump that just handed out messages ends its pass first.
+    if (TakeEndRequests()) {
+        return;
+    }
     if (!idle) {
         return;
     }
@@ -225,6 +276,9 @@ void HeadlessBackend::FinishScript() {
 }
 
 void HeadlessBackend::WaitModal(ModalContext& modal) {
+    if (TakeEndRequests()) {
+        return;
+    }
     const bool isBox = modal.kind == ModalContext::Kind::Box;
     OpenDialog* open = isBox ? nullptr : &OpenDialogFor(modal.dialog);
     if (open) {

@@ -34,6 +34,7 @@ struct Action {
 
 class HeadlessBackend : public win32::Backend {
 public:
+    HeadlessBackend();
     int ScreenWidth() override { return screenWidth; }
     int ScreenHeight() override { return screenHeight; }
     DWORD Milliseconds() override;

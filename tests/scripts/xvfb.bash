@@ -1,0 +1,25 @@
+# A private X server for the scripts that show windows: the end-to-end tests, the GTK probe
+# and the CPU bench. Sourced; needs nothing else.
+#
+# Xvfb picks a free display itself and says which, so parallel runs never meet on a display
+# number. The server does not reset when its last client leaves: a program started right
+# after another quit could be cut off by the reset.
+
+# start_private_xvfb <folder>: starts the server, its log and display number in the folder;
+# sets XVFB_PID and exports DISPLAY once the server answers, and returns 1 if it never does.
+start_private_xvfb() {
+    local folder=$1 i
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$folder/display" \
+        >"$folder/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 100); do
+        if [ -s "$folder/display" ] &&
+            DISPLAY=":$(head -1 "$folder/display")" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            export DISPLAY=":$(head -1 "$folder/display")"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    return 1
+}
