@@ -1,6 +1,8 @@
 // Packing decoded samples into texels.
 #include "platform/loader/decoded_image.h"
 
+#include <cstring>
+
 namespace loader {
 
 namespace {
@@ -17,11 +19,12 @@ bool admitsSize(uint32_t width, uint32_t height, const SizeCheck& check) {
     return accepted && (!check || check(width, height));
 }
 
-void appendRgbaRow(const uint8_t* rgba, uint32_t width, std::vector<uint32_t>& texels) {
-    size_t start = texels.size();
-    texels.resize(start + width);
-    for (uint32_t x = 0; x < width; ++x, rgba += 4)
-        texels[start + x] = argb(rgba[3], rgba[0], rgba[1], rgba[2]);
+void repackRgba(std::vector<uint32_t>& texels) {
+    for (uint32_t& texel : texels) {
+        uint8_t rgba[4];
+        std::memcpy(rgba, &texel, sizeof rgba);
+        texel = argb(rgba[3], rgba[0], rgba[1], rgba[2]);
+    }
 }
 
 void appendRgbRow(const uint8_t* rgb, uint32_t width, std::vector<uint32_t>& texels) {

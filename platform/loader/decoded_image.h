@@ -28,8 +28,10 @@ typedef std::function<bool(uint32_t width, uint32_t height)> SizeCheck;
 // True for a size within kMaxImageSide that `check`, when given, lets through.
 bool admitsSize(uint32_t width, uint32_t height, const SizeCheck& check);
 
-// Append one decoded row of 8-bit samples as texels.
-void appendRgbaRow(const uint8_t* rgba, uint32_t width, std::vector<uint32_t>& texels);
+// Texels whose bytes hold 8-bit R, G, B and A in that order, as a decoder wrote them, become
+// 0xAARRGGBB in place.
+void repackRgba(std::vector<uint32_t>& texels);
+// Append one decoded row of 8-bit RGB samples as opaque texels.
 void appendRgbRow(const uint8_t* rgb, uint32_t width, std::vector<uint32_t>& texels);
 
 } // namespace loader

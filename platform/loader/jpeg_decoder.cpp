@@ -14,9 +14,6 @@ namespace loader {
 
 namespace {
 
-// A progressive file can repeat scans over the whole image almost without
-// limit; real images use a dozen or so.
-constexpr int kMaxScans = 500;
 // Enough for the coefficient buffers of the largest accepted progressive image.
 constexpr long kMaxDecoderMemory = 512L * 1024 * 1024;
 
@@ -41,7 +38,7 @@ void failOnMissingData(j_common_ptr info, int level) {
 
 void limitScans(j_common_ptr info) {
     auto* decoder = reinterpret_cast<j_decompress_ptr>(info);
-    if (decoder->input_scan_number > kMaxScans)
+    if (decoder->input_scan_number > kMaxJpegScans)
         jumpOnError(info);
 }
 
@@ -119,8 +116,9 @@ bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image, const Siz
     image.height = decoder->output_height;
     image.hasAlpha = false;
     image.texels.clear();
-    // Rows are packed as they arrive, so a file that ends early never costs
-    // more memory than its data has filled.
+    // Room for the whole image is reserved once; rows are packed as they arrive,
+    // so a file that ends early never touches more memory than its data filled.
+    image.texels.reserve(size_t(image.width) * image.height);
     std::vector<JSAMPLE> row(size_t(image.width) * 3);
     for (uint32_t y = 0; y < image.height; ++y) {
         if (!readRow(decoder, &reader.errors, row.data()))

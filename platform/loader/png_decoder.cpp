@@ -6,24 +6,66 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace loader {
 
 namespace {
 
-struct MemorySource {
+// The file as libpng is handed it: only the chunks that make the picture, the critical ones and
+// tRNS. Every other chunk (text, profiles, anything unknown) is passed over unread, so whatever
+// its length it costs no memory, no inflating and no checksum; and a chunk whose declared
+// length runs past the end of the file stops the decoding before libpng sees its header.
+struct DrawnChunks {
     const uint8_t* data = nullptr;
     size_t size = 0;
     size_t offset = 0;
+    size_t chunkLeft = 8; // the signature, then what remains of the chunk being handed on
 };
 
-void readFromMemory(png_structp png, png_bytep out, size_t length) {
-    auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
-    if (length > source->size - source->offset)
-        png_error(png, "file ends early");
-    std::memcpy(out, source->data + source->offset, length);
-    source->offset += length;
+// Length, type and checksum: the bytes of a chunk beyond its data.
+constexpr size_t kChunkFrame = 12;
+
+uint32_t bigEndian32(const uint8_t* bytes) {
+    return uint32_t(bytes[0]) << 24 | uint32_t(bytes[1]) << 16 | uint32_t(bytes[2]) << 8 | bytes[3];
+}
+
+// An unknown critical chunk is handed on too: libpng refuses the file for it.
+bool isDrawn(const uint8_t* type) {
+    const bool ancillary = type[0] & 0x20;
+    return !ancillary || std::memcmp(type, "tRNS", 4) == 0;
+}
+
+// Moves to the next drawn chunk, over any others; false where no whole chunk follows.
+bool toNextDrawnChunk(DrawnChunks& chunks) {
+    for (;;) {
+        const size_t rest = chunks.size - chunks.offset;
+        if (rest < kChunkFrame)
+            return false;
+        const uint32_t length = bigEndian32(chunks.data + chunks.offset);
+        if (length > rest - kChunkFrame)
+            return false;
+        if (isDrawn(chunks.data + chunks.offset + 4)) {
+            chunks.chunkLeft = kChunkFrame + length;
+            return true;
+        }
+        chunks.offset += kChunkFrame + length;
+    }
+}
+
+void readDrawnChunks(png_structp png, png_bytep out, size_t length) {
+    auto* chunks = static_cast<DrawnChunks*>(png_get_io_ptr(png));
+    while (length > 0) {
+        if (chunks->chunkLeft == 0 && !toNextDrawnChunk(*chunks))
+            png_error(png, "file ends early");
+        const size_t part = std::min(length, chunks->chunkLeft);
+        std::memcpy(out, chunks->data + chunks->offset, part);
+        out += part;
+        length -= part;
+        chunks->offset += part;
+        chunks->chunkLeft -= part;
+    }
 }
 
 // Neither handler prints: there is no log, and a bad image is only a failed load.
@@ -96,12 +138,12 @@ bool hasPngSignature(const uint8_t* data, size_t size) {
 
 bool decodePng(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check) {
     PngReader reader;
-    if (!reader.info)
+    if (!reader.info || !hasPngSignature(data, size))
         return false;
-    MemorySource source;
-    source.data = data;
-    source.size = size;
-    png_set_read_fn(reader.png, &source, readFromMemory);
+    DrawnChunks chunks;
+    chunks.data = data;
+    chunks.size = size;
+    png_set_read_fn(reader.png, &chunks, readDrawnChunks);
     if (!readHeader(reader.png, reader.info))
         return false;
 
@@ -114,31 +156,27 @@ bool decodePng(const uint8_t* data, size_t size, DecodedImage& image, const Size
     int passes = 0;
     if (!requestRgba(reader.png, reader.info, &passes))
         return false;
-    const size_t rowBytes = size_t(image.width) * 4;
     if (png_get_bit_depth(reader.png, reader.info) != 8 ||
         png_get_channels(reader.png, reader.info) != 4 ||
-        png_get_rowbytes(reader.png, reader.info) != rowBytes)
+        png_get_rowbytes(reader.png, reader.info) != size_t(image.width) * sizeof(uint32_t))
         return false;
 
-    // Rows of an interlaced image are filled in over several passes, so they
-    // need the whole image at once; plain rows are packed as they arrive, so a
-    // file that ends early never costs more memory than its data has filled.
-    const bool interlaced = passes > 1;
-    std::vector<uint8_t> rows(interlaced ? rowBytes * image.height : rowBytes);
+    // libpng writes each row's RGBA bytes straight into its texels, repacked once the image is
+    // whole: an interlaced image is filled in over several passes, and no second copy of it is
+    // needed. Rows are taken as the first pass reaches them, so a file that ends early never
+    // touches more memory than its data has filled.
     image.texels.clear();
+    image.texels.reserve(size_t(image.width) * image.height);
     for (int pass = 0; pass < passes; ++pass) {
         for (uint32_t y = 0; y < image.height; ++y) {
-            uint8_t* row = interlaced ? &rows[y * rowBytes] : rows.data();
+            if (pass == 0)
+                image.texels.resize(image.texels.size() + image.width);
+            auto* row = reinterpret_cast<png_bytep>(&image.texels[size_t(y) * image.width]);
             if (!readRow(reader.png, row))
                 return false;
-            if (!interlaced)
-                appendRgbaRow(row, image.width, image.texels);
         }
     }
-    if (interlaced) {
-        for (uint32_t y = 0; y < image.height; ++y)
-            appendRgbaRow(&rows[y * rowBytes], image.width, image.texels);
-    }
+    repackRgba(image.texels);
     return readEnd(reader.png);
 }
 

@@ -117,11 +117,13 @@ Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& s
     return compressJpeg(width, height, components, samples, progressive, {});
 }
 
-Bytes encodeManyScanJpeg(uint32_t side, int refinements) {
+Bytes encodeManyScanJpeg(uint32_t side, int scanCount) {
     std::vector<jpeg_scan_info> scans = {{1, {0}, 0, 0, 0, 0}};
+    const int refinements = scanCount - 64;
     for (int band = 1; band < 64; ++band) {
-        scans.push_back({1, {0}, band, band, 0, refinements});
-        for (int bit = refinements; bit > 0; --bit)
+        const int bits = refinements / 63 + (band <= refinements % 63);
+        scans.push_back({1, {0}, band, band, 0, bits});
+        for (int bit = bits; bit > 0; --bit)
             scans.push_back({1, {0}, band, band, bit, bit - 1});
     }
     Bytes samples(size_t(side) * side);
@@ -139,6 +141,30 @@ Bytes pngHeaderClaiming(uint32_t width, uint32_t height) {
     putChunk(out, "IHDR", header);
     putChunk(out, "IDAT", {});
     putChunk(out, "IEND", {});
+    return out;
+}
+
+Bytes withTextBombs(Bytes png, int count, size_t zeros) {
+    uLongf packedSize = compressBound(uLong(zeros));
+    Bytes text = {'k', 0, 0};
+    text.resize(text.size() + packedSize);
+    const Bytes plain(zeros, 0);
+    compress2(&text[3], &packedSize, plain.data(), uLong(zeros), 9);
+    text.resize(3 + packedSize);
+    Bytes chunk;
+    putChunk(chunk, "zTXt", text);
+    const size_t afterHeader = 8 + 25; // the signature and IHDR
+    for (int i = 0; i < count; ++i)
+        png.insert(png.begin() + afterHeader, chunk.begin(), chunk.end());
+    return png;
+}
+
+Bytes pngWithChunkClaiming(const char* type, uint32_t length) {
+    Bytes out = pngHeaderClaiming(1, 1);
+    out.resize(out.size() - 24); // without its IDAT and IEND
+    putBigEndian32(out, length);
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), 16, 'x');
     return out;
 }
 

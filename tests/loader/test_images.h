@@ -35,13 +35,17 @@ Bytes encodeArgbPng(uint32_t width, uint32_t height, const std::vector<uint32_t>
 Bytes encodeJpeg(uint32_t width, uint32_t height, int components, const Bytes& samples,
                  bool progressive = false);
 
-// A progressive grey JPEG whose every AC coefficient has a band of its own,
-// refined bit by bit: 1 + 63 * (refinements + 1) scans.
-Bytes encodeManyScanJpeg(uint32_t side, int refinements);
+// A progressive grey JPEG of 64 to 883 scans: the DC, then every AC coefficient
+// in a band of its own, refined bit by bit as far as the count allows.
+Bytes encodeManyScanJpeg(uint32_t side, int scanCount);
 
 // A PNG that declares the given size and ends where its image data begins: a
 // valid IHDR, an empty IDAT and IEND.
 Bytes pngHeaderClaiming(uint32_t width, uint32_t height);
+// The PNG with `count` zTXt chunks of `zeros` zero bytes after its IHDR.
+Bytes withTextBombs(Bytes png, int count, size_t zeros);
+// A 1 x 1 PNG header followed by a chunk that declares `length` bytes and holds 16.
+Bytes pngWithChunkClaiming(const char* type, uint32_t length);
 // The JPEG with the size in its frame header replaced.
 Bytes withJpegSizeClaim(Bytes jpeg, uint16_t width, uint16_t height);
 

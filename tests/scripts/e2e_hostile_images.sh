@@ -47,6 +47,38 @@ write_striped_png() {
             chunk("IDAT", $image), chunk("IEND", "");' "$2" >"$1"
 }
 
+# Fills the PNG to the 16 MB file limit with zTXt chunks after its header, each 9 kB in the
+# file and 9 MB of zeros inflated.
+fill_with_text_chunks() {
+    perl -MCompress::Zlib -e '
+        local $/;
+        open my $in, "<", $ARGV[0] or die;
+        my $png = <$in>;
+        my $text = "Comment\0\0" . compress("\0" x (9 << 20), 9);
+        my $chunk = pack("N", length $text) . "zTXt" . $text . pack("N", crc32("zTXt" . $text));
+        my $count = int(((16 << 20) - length $png) / length $chunk);
+        print substr($png, 0, 33), $chunk x $count, substr($png, 33);' "$1" >"$1.filled"
+    mv "$1.filled" "$1"
+}
+
+# A grey JPEG of $2 a side in broad stripes, progressive in $3 scans: the DC, then each AC
+# coefficient in a band of its own, refined bit by bit as far as the count allows.
+write_many_scan_jpeg() {
+    perl -e '
+        my ($side, $scans) = @ARGV;
+        my $refinements = $scans - 64;
+        for my $band (0 .. 63) {
+            my $bits = $band == 0 ? 0 : int($refinements / 63) + ($band <= $refinements % 63);
+            print "0: $band $band 0 $bits;\n";
+            print "0: $band $band $_ ", $_ - 1, ";\n" for reverse 1 .. $bits;
+        }' "$2" "$3" >"$WORK/scans.txt"
+    perl -e '
+        my $side = $ARGV[0];
+        print "P5\n$side $side\n255\n";
+        print chr(($_ >> 6) & 1 ? 0xAA : 0x33) x $side for 0 .. $side - 1;' "$2" |
+        cjpeg -quality 95 -scans "$WORK/scans.txt" -outfile "$1"
+}
+
 # The client area at the start prompt, the blinking prompt blacked out.
 prompt_frame() {
     import -window root "$WORK/shot.png"
@@ -54,27 +86,39 @@ prompt_frame() {
         -draw "rectangle 110,220 460,285" "$1"
 }
 
+# Starts the game in the prepared folder and waits for its window; sets SHOWN_MS.
+start_and_show() {
+    local name=$1 cpu_ms
+    start_game
+    guard_memory &
+    GUARD_PID=$!
+    wait_window "Quorvel 2.0" 5 >/dev/null || fail "$name: no window within 5 s"
+    SHOWN_MS=$((($(date +%s%N) - START_NS) / 1000000))
+    cpu_ms=$(game_cpu_ms)
+    echo -n "$name: window after ${SHOWN_MS} ms (${cpu_ms} ms of CPU), "
+    find_client_area
+}
+
+# Sets PEAK_KB and quits.
+quit_and_report() {
+    PEAK_KB=$(peak_kb)
+    quit_game
+    kill "$GUARD_PID" 2>/dev/null || true
+    [ ! -e "$WORK/runaway" ] || fail "$1: ended at $(cat "$WORK/runaway") kB of memory"
+    echo "peak memory $((PEAK_KB / 1024)) MB"
+}
+
 # Starts the game in the prepared folder, plays the first jump and quits; sets PEAK_KB and
 # saves the prompt's frame as $WORK/<name>.png.
 start_play_and_quit() {
-    local name=$1 shown_ms cpu_ms
-    start_game
-    guard_memory &
-    local guard=$!
-    wait_window "Quorvel 2.0" 5 >/dev/null || fail "$name: no window within 5 s"
-    shown_ms=$((($(date +%s%N) - START_NS) / 1000000))
-    cpu_ms=$(game_cpu_ms)
-    find_client_area
+    local name=$1
+    start_and_show "$name"
     wait_board "$(board_with -1 16)" 10 $(seq 0 32) || fail "$name: not the start board"
     prompt_frame "$WORK/$name.png"
     click_hole 4
     click_hole 16
     wait_board "$(board_with 16 4 9)" 10 4 9 16 || fail "$name: the first jump is not shown"
-    PEAK_KB=$(peak_kb)
-    quit_game
-    kill "$guard" 2>/dev/null || true
-    [ ! -e "$WORK/runaway" ] || fail "$name: ended at $(cat "$WORK/runaway") kB of memory"
-    echo "$name: window after ${shown_ms} ms (${cpu_ms} ms of CPU), peak memory $((PEAK_KB / 1024)) MB"
+    quit_and_report "$name"
 }
 
 # $2, when given: the kB the case may take beyond that.
@@ -126,7 +170,8 @@ expect_normal_prompt huge-50p.png
 # Its decoded texels and its texture, 64 MB each. A sanitized build's quarantine also keeps
 # every buffer the decoding outgrew, so only an optimised build's figure binds.
 make_game_folder
-write_striped_png "$GAME_DIR/Grafik/holz.jpg" 4096
+write_striped_png "$WORK/largest.png" 4096
+cp "$WORK/largest.png" "$GAME_DIR/Grafik/holz.jpg"
 start_play_and_quit largest-holz.jpg
 if optimised_build; then expect_peak_near_normal largest-holz.jpg $((128 * 1024)); fi
 # Beside the board the background shows its grey stripes: taken, not refused (white).
@@ -134,5 +179,27 @@ rgb=$(pixel_rgb "$WORK/largest-holz.jpg.png" 5 300)
 read -r red green blue <<<"$rgb"
 [ "$red" = "$green" ] && [ "$green" = "$blue" ] && [ "$red" -lt 200 ] ||
     fail "largest-holz.jpg: the background shows $rgb, not the image's grey"
+
+LARGEST_SHOWN_MS=$SHOWN_MS
+
+# Every image of the largest side: four fill the texture memory and the rest are refused
+# unread. The peak: those textures, 96 MB each with the device's alpha runs, one image being
+# decoded (64 MB) and the program.
+make_game_folder
+for file in "$GAME_DIR"/Grafik/*; do cp "$WORK/largest.png" "$file"; done
+start_and_show every-largest
+quit_and_report every-largest
+if optimised_build; then expect_peak_near_normal every-largest $(((4 * 96 + 64) * 1024)); fi
+
+# Every image as slow to read as the loader takes: each PNG filled with text chunks to the file
+# limit, the background 4096 a side in the most scans allowed. No more than an image of the
+# largest side costs, however many times the label images are read.
+make_game_folder
+for file in "$GAME_DIR"/Grafik/*.png; do fill_with_text_chunks "$file"; done
+write_many_scan_jpeg "$GAME_DIR/Grafik/holz.jpg" 4096 64
+start_play_and_quit slowest
+if optimised_build && [ "$SHOWN_MS" -gt $((LARGEST_SHOWN_MS + 2000)) ]; then
+    fail "slowest: window after $SHOWN_MS ms against $LARGEST_SHOWN_MS ms with the largest background"
+fi
 
 echo "PASS"
