@@ -103,12 +103,14 @@ void WriteInPlace(const char* list, const uint8_t* bytes, size_t count) {
 // The name the save goes by. Where the system's path of the open list is the
 // full path of its name, the list is no link, and the save goes by the name as
 // given, so that its temporary and swap stay in the folder it started in even
-// when that folder is renamed meanwhile. Otherwise the name leads elsewhere (a
-// link, or a path the system spells otherwise: another case, a share's name),
-// and the save goes by the final path, to the file itself. The final path is
-// asked first, so that a rename between the two questions sends the save to a
-// folder no longer there, where it makes nothing. False when the list has no
-// final path that fits.
+// when that folder is renamed meanwhile; a bare name gets that folder in front
+// as "." and the separator the system's path has before the name, since Wine's
+// ReplaceFileA refuses a name without a folder. Otherwise the name leads
+// elsewhere (a link, or a path the system spells otherwise: another case, a
+// share's name), and the save goes by the final path, to the file itself. The
+// final path is asked first, so that a rename between the two questions sends
+// the save to a folder no longer there, where it makes nothing. False when the
+// list has no final path that fits.
 bool NameToSave(HANDLE file, const char* name, char (&list)[kPathSize]) {
     DWORD length =
         GetFinalPathNameByHandleA(file, list, kPathSize, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
@@ -118,8 +120,12 @@ bool NameToSave(HANDLE file, const char* name, char (&list)[kPathSize]) {
     length = GetFullPathNameA(name, kPathSize, named, nullptr);
     size_t prefix = strlen(kLongPathPrefix);
     const char* final = strncmp(list, kLongPathPrefix, prefix) == 0 ? list + prefix : list;
-    if (length > 0 && length < kPathSize && strcmp(final, named) == 0)
+    if (length == 0 || length >= kPathSize || strcmp(final, named) != 0)
+        return true;
+    if (strpbrk(name, "\\/:"))
         snprintf(list, sizeof list, "%s", name);
+    else
+        snprintf(list, sizeof list, ".%c%s", named[length - strlen(name) - 1], name);
     return true;
 }
 
