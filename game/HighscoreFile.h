@@ -14,9 +14,9 @@ size_t ReadHighscoreFile(const char* name, uint8_t* bytes, size_t capacity, bool
 // Makes the bytes the file's whole content. The old content stays whole until
 // the new is on disk; where the folder allows no new file beside the list, the
 // list is written in place, under a lock, so that two games saving at once
-// leave one of their lists whole. A list that may not be written (read-only, or not
-// a regular file) is left as it is, and a link's target gets the new content.
-// The temporary and the swap go by the name as given, in the folder the save
-// starts in, even when that folder is renamed meanwhile; a failed save leaves
-// nothing behind.
+// leave one of their lists whole. A list that may not be written (read-only,
+// or not a regular file) is left as it is, and a link's target gets the new
+// content. The temporary and the swap go by the name as given, in the folder
+// the save starts in, even when that folder is renamed meanwhile; a failed
+// save leaves nothing behind.
 void SaveHighscoreFile(const char* name, const uint8_t* bytes, size_t count);

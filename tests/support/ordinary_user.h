@@ -32,8 +32,8 @@ public:
     }
 
     // Runs the action in a child process as the user; a child that does not
-    // end normally, or whose expectations failed, fails the test. False when root could not become
-    // nobody (the caller skips, saying so).
+    // end normally, or whose expectations failed, fails the test. False when
+    // root could not become nobody (the caller skips, saying so).
     bool Run(const std::function<void()>& action) const {
         pid_t child = fork();
         if (child == 0) {
