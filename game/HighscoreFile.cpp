@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -13,6 +14,11 @@ const DWORD kPathSize = 4096;
 const size_t kTemporarySize = kPathSize + 24;
 // Names a save tries for its temporary before it gives up.
 const unsigned kTemporaryNames = 16;
+// How Windows' final paths begin, so that they may run past MAX_PATH.
+const char kLongPathPrefix[] = "\\\\?\\";
+// The range LockFileEx takes to lock a whole file, however long it grows.
+const DWORD kWholeFileLow = 0xFFFFFFFF;
+const DWORD kWholeFileHigh = 0xFFFFFFFF;
 
 enum class Swap { kDone, kRefused, kFailed };
 
@@ -58,42 +64,81 @@ Swap SwapIn(const char* list, const uint8_t* bytes, size_t count) {
     if (file == INVALID_HANDLE_VALUE)
         return Refusal(error);
     bool written = WriteAll(file, bytes, count) && FlushFileBuffers(file);
-    if (CloseHandle(file) && written) {
-        if (ReplaceFileA(list, temporary, nullptr, 0, nullptr, nullptr))
-            return Swap::kDone;
-        error = GetLastError();
-        // Windows may have let go of the old list before failing: the new one,
-        // whole on disk, must then take its place, or both are lost.
-        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
-            error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-            return MoveFileExA(temporary, list, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-                       ? Swap::kDone
-                       : Swap::kFailed;
+    if (!CloseHandle(file) || !written) {
         DeleteFileA(temporary);
-        return Refusal(error);
+        return Swap::kFailed;
     }
+    if (ReplaceFileA(list, temporary, nullptr, 0, nullptr, nullptr))
+        return Swap::kDone;
+    error = GetLastError();
+    // Windows may have let go of the old list before failing: the new one,
+    // whole on disk, must then take its place.
+    bool moved = (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                  error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) &&
+                 MoveFileExA(temporary, list, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (moved)
+        return Swap::kDone;
     DeleteFileA(temporary);
-    return Swap::kFailed;
+    return Refusal(error);
 }
 
 // Not atomic, but where the folder allows nothing else it saves the list, as
 // the plain write always did. The new bytes go over the old before the rest
-// is cut, so the file is never empty.
+// is cut, so the file is never empty; and all under a lock, so that a second
+// game saving at once waits rather than cut this one's bytes or mix its own
+// into them.
 void WriteInPlace(const char* list, const uint8_t* bytes, size_t count) {
     HANDLE file = Open(list, GENERIC_WRITE, OPEN_EXISTING);
     if (file == INVALID_HANDLE_VALUE)
         return;
-    if (WriteAll(file, bytes, count) && SetEndOfFile(file))
-        FlushFileBuffers(file);
+    OVERLAPPED whole = {};
+    if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, kWholeFileLow, kWholeFileHigh, &whole)) {
+        if (WriteAll(file, bytes, count) && SetEndOfFile(file))
+            FlushFileBuffers(file);
+        UnlockFileEx(file, 0, kWholeFileLow, kWholeFileHigh, &whole);
+    }
     CloseHandle(file);
+}
+
+// The name the save goes by. Where the system's path of the open list is the
+// full path of its name, the list is no link, and the save goes by the name as
+// given, so that its temporary and swap stay in the folder it started in even
+// when that folder is renamed meanwhile; a bare name gets that folder in front
+// as "." and the separator the system's path has before the name, since Wine's
+// ReplaceFileA refuses a name without a folder. Otherwise the name leads
+// elsewhere (a link, or a path the system spells otherwise: another case, a
+// share's name), and the save goes by the final path, to the file itself. The
+// final path is asked first, so that a rename between the two questions sends
+// the save to a folder no longer there, where it makes nothing. False when the
+// list has no final path that fits.
+bool NameToSave(HANDLE file, const char* name, char (&list)[kPathSize]) {
+    DWORD length =
+        GetFinalPathNameByHandleA(file, list, kPathSize, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0 || length >= kPathSize)
+        return false;
+    char named[kPathSize];
+    length = GetFullPathNameA(name, kPathSize, named, nullptr);
+    size_t prefix = strlen(kLongPathPrefix);
+    const char* final = strncmp(list, kLongPathPrefix, prefix) == 0 ? list + prefix : list;
+    if (length == 0 || length >= kPathSize || strcmp(final, named) != 0)
+        return true;
+    if (strpbrk(name, "\\/:"))
+        snprintf(list, sizeof list, "%s", name);
+    else
+        snprintf(list, sizeof list, ".%c%s", named[length - strlen(name) - 1], name);
+    return true;
 }
 
 } // namespace
 
-size_t ReadHighscoreFile(const char* name, uint8_t* bytes, size_t capacity) {
+size_t ReadHighscoreFile(const char* name, uint8_t* bytes, size_t capacity, bool& refused) {
     HANDLE file = Open(name, GENERIC_READ, OPEN_EXISTING);
-    if (file == INVALID_HANDLE_VALUE)
+    refused = false;
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        refused = error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
         return 0;
+    }
     size_t count = 0;
     DWORD read = 0;
     if (GetFileType(file) == FILE_TYPE_DISK)
@@ -113,13 +158,10 @@ void SaveHighscoreFile(const char* name, const uint8_t* bytes, size_t count) {
     if (file == INVALID_HANDLE_VALUE)
         return;
     char list[kPathSize];
-    DWORD length = 0;
-    if (GetFileType(file) == FILE_TYPE_DISK)
-        length = GetFinalPathNameByHandleA(file, list, kPathSize,
-                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    bool found = GetFileType(file) == FILE_TYPE_DISK && NameToSave(file, name, list);
     CloseHandle(file);
     // A FIFO or a device in the list's place is never written.
-    if (length == 0 || length >= kPathSize)
+    if (!found)
         return;
     if (SwapIn(list, bytes, count) == Swap::kRefused)
         WriteInPlace(list, bytes, count);

@@ -83,7 +83,7 @@ HighscoreEntry::HighscoreEntry() {
 void HighscoreTable::Load(const char* file) {
     fileName = file;
     FileBytes bytes;
-    if (size_t count = ReadHighscoreFile(file, bytes, kFileSize)) {
+    if (size_t count = ReadHighscoreFile(file, bytes, kFileSize, unreadable)) {
         Image image;
         ToImage(entry, image);
         Untranslate(bytes, count, image);
@@ -93,7 +93,7 @@ void HighscoreTable::Load(const char* file) {
 }
 
 void HighscoreTable::Save(const char* file) {
-    if (!file)
+    if (!file || unreadable)
         return;
     Image image;
     ToImage(entry, image);

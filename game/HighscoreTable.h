@@ -27,6 +27,9 @@ public:
 
     // Kept for ResetAndSave; the callers pass names that live for the whole run.
     const char* fileName = nullptr;
+    // The list was there at the load but could not be read: the table holds
+    // the defaults, which must not take the place of the player's scores.
+    bool unreadable = false;
     int lowest = 0;
     // Ascending: entry[0] is the fifth place, entry[4] the first.
     HighscoreEntry entry[5];

@@ -78,17 +78,56 @@ void SyncFolderOf(const char* path) {
     close(folder);
 }
 
-// The replaced file's permission bits go to the replacement. It is opened
-// without following a link, so a link slipped into its place is not changed.
-bool TakePermissions(const char* replacement, mode_t mode) {
+// Windows' read-only attribute: root may write a file whatever its bits, but
+// not one that no one may write.
+bool ReadOnly(const struct stat& status) {
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The replaced file's owner, group and permission bits go to the replacement.
+// Only root may give a file to another user, so elsewhere the owner stays the
+// caller's; the bits come after, as a change of owner clears the set-id bits.
+// The replacement is opened without following a link, so a link slipped into
+// its place is not changed.
+bool TakeOwnerAndPermissions(const char* replacement, const struct stat& replaced) {
     int file = open(replacement, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (file < 0)
         return false;
-    bool changed = fchmod(file, mode & 07777) == 0;
+    (void)!fchown(file, replaced.st_uid, replaced.st_gid);
+    bool changed = fchmod(file, replaced.st_mode & 07777) == 0;
     int error = errno;
     close(file);
     errno = error;
     return changed;
+}
+
+// Hands a path out as the path functions do: its length without the 0 byte,
+// or the size it needs, 0 byte included, leaving a buffer too small alone.
+DWORD CopyPath(const std::string& from, LPSTR path, DWORD size) {
+    if (from.size() >= size)
+        return static_cast<DWORD>(from.size()) + 1;
+    memcpy(path, from.c_str(), from.size() + 1);
+    return static_cast<DWORD>(from.size());
+}
+
+// A lock of the open file description, not of the process: a process's own
+// POSIX locks would all go when it closes any descriptor of the file.
+BOOL SetLock(HANDLE file, short type, int command, DWORD lengthLow, DWORD lengthHigh,
+             LPOVERLAPPED overlapped) {
+    uint64_t length = uint64_t(lengthHigh) << 32 | lengthLow;
+    if (!overlapped || length == 0)
+        return Fail(ERROR_INVALID_PARAMETER);
+    struct flock range = {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    range.l_start = static_cast<off_t>(uint64_t(overlapped->OffsetHigh) << 32 | overlapped->Offset);
+    // Length 0: from the start on, however far the file grows.
+    range.l_len = length > uint64_t(INT64_MAX) ? 0 : static_cast<off_t>(length);
+    int result;
+    do
+        result = fcntl(DescriptorOf(file), command, &range);
+    while (result != 0 && errno == EINTR);
+    return result == 0 ? TRUE : FailWithErrno();
 }
 
 } // namespace
@@ -110,22 +149,31 @@ HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD, LPSECURITY_ATTRIBUTE
     flags |= reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY;
     if (creation == CREATE_NEW)
         flags |= O_CREAT | O_EXCL; // O_EXCL fails on a link in the name's place
-    else if (creation == OPEN_ALWAYS)
-        flags |= O_CREAT;
-    else if (creation != OPEN_EXISTING)
+    else if (creation != OPEN_EXISTING && creation != OPEN_ALWAYS)
         name = nullptr;
     if (!name || security || templateFile) {
         Fail(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
     int file = open(name, flags, 0666);
+    // A file this open makes is the caller's to write, whatever bits the
+    // process's mask gave it; only one that was there may be read-only.
+    bool made = creation == CREATE_NEW;
+    if (file < 0 && errno == ENOENT && creation == OPEN_ALWAYS) {
+        file = open(name, flags | O_CREAT, 0666);
+        made = true;
+    }
     if (file < 0) {
         FailWithErrno();
         return INVALID_HANDLE_VALUE;
     }
-    // A folder is no file, as on Windows without backup semantics.
+    // A folder is no file, as on Windows without backup semantics, and a
+    // read-only file takes no writing.
     struct stat status;
-    int error = fstat(file, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? EISDIR : 0;
+    int error = fstat(file, &status) != 0             ? errno
+                : S_ISDIR(status.st_mode)             ? EISDIR
+                : writes && !made && ReadOnly(status) ? EACCES
+                                                      : 0;
     if (error) {
         Fail(ErrorOf(error));
         close(file);
@@ -226,11 +274,32 @@ DWORD WINAPI GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size, DWOR
         return FailWithErrno();
     if (length == sizeof target || target[0] != '/')
         return Fail(ERROR_GEN_FAILURE); // too long, or no name in a folder (a pipe)
-    if (static_cast<DWORD>(length) >= size)
-        return static_cast<DWORD>(length) + 1;
-    memcpy(path, target, length);
-    path[length] = 0;
-    return static_cast<DWORD>(length);
+    return CopyPath(std::string(target, length), path, size);
+}
+
+DWORD WINAPI GetFullPathNameA(LPCSTR name, DWORD size, LPSTR path, LPSTR* filePart) {
+    if (!name || !*name || filePart || (!path && size))
+        return Fail(ERROR_INVALID_PARAMETER);
+    if (name[0] == '/')
+        return CopyPath(name, path, size);
+    char folder[PATH_MAX];
+    if (!getcwd(folder, sizeof folder))
+        return FailWithErrno();
+    return CopyPath(std::string(folder) + (strcmp(folder, "/") ? "/" : "") + name, path, size);
+}
+
+BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
+                       LPOVERLAPPED overlapped) {
+    if (flags != LOCKFILE_EXCLUSIVE_LOCK || reserved)
+        return Fail(ERROR_INVALID_PARAMETER);
+    return SetLock(file, F_WRLCK, F_OFD_SETLKW, lengthLow, lengthHigh, overlapped);
+}
+
+BOOL WINAPI UnlockFileEx(HANDLE file, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
+                         LPOVERLAPPED overlapped) {
+    if (reserved)
+        return Fail(ERROR_INVALID_PARAMETER);
+    return SetLock(file, F_UNLCK, F_OFD_SETLK, lengthLow, lengthHigh, overlapped);
 }
 
 BOOL WINAPI DeleteFileA(LPCSTR name) {
@@ -244,7 +313,7 @@ BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWO
     if (!replaced || !replacement || backup || flags || exclude || reserved)
         return Fail(ERROR_INVALID_PARAMETER);
     struct stat old;
-    if (stat(replaced, &old) != 0 || !TakePermissions(replacement, old.st_mode))
+    if (stat(replaced, &old) != 0 || !TakeOwnerAndPermissions(replacement, old))
         return FailWithErrno();
     if (rename(replacement, replaced) != 0)
         return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);

@@ -4,10 +4,14 @@
 // Here they stand on POSIX, and the texture loader reads its images through
 // them too. Every open is non-blocking, so a FIFO or a device
 // in a file's place never stalls the program (GetFileType tells them apart
-// from regular files), and a folder cannot be opened as a file. Share modes
-// mean nothing here: any number of handles may have a file open. ReplaceFileA
-// swaps the replacement in with one rename, keeping the replaced file's
-// permission bits, and syncs the folder so the swap survives a power cut.
+// from regular files), and a folder cannot be opened as a file. A file with
+// no write permission bit for anyone is read-only, as a file with Windows'
+// read-only attribute is: no user may open it for writing, root included.
+// Share modes mean nothing here: any number of handles may have a file open,
+// and only LockFileEx keeps two writers apart. ReplaceFileA swaps the
+// replacement in with one rename, keeping the replaced file's owner, group
+// and permission bits where the system lets it, and syncs the folder so the
+// swap survives a power cut.
 #pragma once
 
 #include "win_types.h"
@@ -17,7 +21,14 @@ typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
 struct SECURITY_ATTRIBUTES;
 typedef SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
-struct OVERLAPPED;
+// Only where a locked range starts is read here.
+struct OVERLAPPED {
+    UINT_PTR Internal;
+    UINT_PTR InternalHigh;
+    DWORD Offset;
+    DWORD OffsetHigh;
+    HANDLE hEvent;
+};
 typedef OVERLAPPED* LPOVERLAPPED;
 typedef int64_t LONGLONG;
 union LARGE_INTEGER {
@@ -51,6 +62,8 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 // GetFinalPathNameByHandleA: the normalised path, as the system names it.
 #define FILE_NAME_NORMALIZED 0x0
 #define VOLUME_NAME_DOS 0x0
+
+#define LOCKFILE_EXCLUSIVE_LOCK 0x00000002
 
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 #define MOVEFILE_WRITE_THROUGH 0x00000008
@@ -93,6 +106,17 @@ BOOL WINAPI FlushFileBuffers(HANDLE file);
 // The length of the path without its 0 byte; the size needed, 0 byte
 // included, when the buffer is too small; 0 on failure.
 DWORD WINAPI GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size, DWORD flags);
+// A relative name joined to the working folder, an absolute one as it is;
+// links are not followed, and no "." or ".." is taken out here. Lengths as
+// GetFinalPathNameByHandleA's; filePart stays null.
+DWORD WINAPI GetFullPathNameA(LPCSTR name, DWORD size, LPSTR path, LPSTR* filePart);
+// Only exclusive locks, which wait until the range is free. A lock belongs to
+// the handle that took it and lasts until it is unlocked or that handle is
+// closed, whatever other handles the process closes meanwhile.
+BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
+                       LPOVERLAPPED overlapped);
+BOOL WINAPI UnlockFileEx(HANDLE file, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
+                         LPOVERLAPPED overlapped);
 BOOL WINAPI DeleteFileA(LPCSTR name);
 // No backup file, no flags: the two pointers at the end stay null.
 BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +32,8 @@ DWORD OpenError(const std::string& name, DWORD access, DWORD creation) {
 TEST(FileApi, CreateFileOpensMakesOrRefusesAsWindowsDoes) {
     ScratchDir dir;
     std::string file = dir.Write("datei.dat", {'a'});
+    std::string readOnly = dir.Write("nur-lesen.dat", {'r'});
+    chmod(readOnly.c_str(), 0444);
     std::string folder = dir.Path("ordner");
     fs::create_directories(folder);
     std::string link = dir.Path("link.dat");
@@ -50,6 +53,10 @@ TEST(FileApi, CreateFileOpensMakesOrRefusesAsWindowsDoes) {
         {file, GENERIC_READ, OPEN_EXISTING, ERROR_SUCCESS},
         {file, GENERIC_WRITE, OPEN_ALWAYS, ERROR_SUCCESS},
         {file, GENERIC_WRITE, CREATE_NEW, ERROR_FILE_EXISTS},
+        // No write bit for anyone: read-only to every user, root included.
+        {readOnly, GENERIC_READ, OPEN_EXISTING, ERROR_SUCCESS},
+        {readOnly, GENERIC_WRITE, OPEN_EXISTING, ERROR_ACCESS_DENIED},
+        {readOnly, GENERIC_WRITE, OPEN_ALWAYS, ERROR_ACCESS_DENIED},
         {link, GENERIC_READ, OPEN_EXISTING, ERROR_SUCCESS},
         {link, GENERIC_WRITE, CREATE_NEW, ERROR_FILE_EXISTS},
         {dangling, GENERIC_WRITE, CREATE_NEW, ERROR_FILE_EXISTS},
@@ -70,9 +77,12 @@ TEST(FileApi, CreateFileOpensMakesOrRefusesAsWindowsDoes) {
     EXPECT_FALSE(fs::exists(dir.Path("fehlt.dat")));
     EXPECT_EQ(ReadBytes(file), std::vector<uint8_t>{'a'});
 
-    // CREATE_NEW makes the file; OPEN_ALWAYS makes a missing one.
+    // CREATE_NEW makes the file; OPEN_ALWAYS makes a missing one, writable
+    // even where the mask leaves it no write bit.
+    mode_t mask = umask(0222);
     EXPECT_EQ(OpenError(dir.Path("neu.dat"), GENERIC_WRITE, CREATE_NEW), ERROR_SUCCESS);
     EXPECT_EQ(OpenError(dir.Path("auch-neu.dat"), GENERIC_WRITE, OPEN_ALWAYS), ERROR_SUCCESS);
+    umask(mask);
     EXPECT_TRUE(fs::is_regular_file(dir.Path("neu.dat")));
     EXPECT_TRUE(fs::is_regular_file(dir.Path("auch-neu.dat")));
 }
@@ -123,4 +133,23 @@ TEST(FileApi, ReplaceKeepsTheReplacedBitsAndMoveReplacesOutright) {
     EXPECT_EQ(ReadBytes(replaced), std::vector<uint8_t>{'o'});
     EXPECT_EQ(fs::status(replaced).permissions(), fs::perms(0640));
     EXPECT_FALSE(fs::exists(other));
+}
+
+TEST(FileApi, ALockHoldsWhateverElseTheProcessCloses) {
+    ScratchDir dir;
+    std::string name = dir.Write("liste.dat", {'a'});
+    HANDLE locked = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    OVERLAPPED whole = {};
+    ASSERT_TRUE(LockFileEx(locked, LOCKFILE_EXCLUSIVE_LOCK, 0, 0xFFFFFFFF, 0xFFFFFFFF, &whole));
+    EXPECT_EQ(OpenError(name, GENERIC_READ, OPEN_EXISTING), ERROR_SUCCESS);
+    // What a second writer meets: the whole file locked.
+    int other = open(name.c_str(), O_RDWR);
+    struct flock range = {};
+    range.l_type = F_WRLCK;
+    EXPECT_EQ(fcntl(other, F_OFD_GETLK, &range), 0);
+    EXPECT_EQ(range.l_type, F_WRLCK);
+    EXPECT_EQ(range.l_len, 0);
+    close(other);
+    EXPECT_TRUE(CloseHandle(locked));
 }

@@ -127,16 +127,24 @@ TEST(HighscoreFile, ALinkedListWritesTheFileItLeadsToAndTheLinkStays) {
     EXPECT_EQ(FilesIn(dir.Path("neu")), std::set<std::string>{"liste.dat"});
 }
 
-TEST(HighscoreFile, TheListKeepsItsPermissionBits) {
+// As root the lists belong to nobody, and root's save leaves them so. A list
+// that no one may write is read-only, to root as well.
+TEST(HighscoreFile, TheListKeepsItsOwnerAndBitsAndAReadOnlyOneStays) {
+    OrdinaryUser owner;
     const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 77));
-    for (mode_t mode : {0600, 0640, 0604, 0660, 0664, 0666, 0700, 0751}) {
+    for (mode_t mode : {0600, 0640, 0604, 0660, 0664, 0666, 0700, 0751, 02750, 0444, 0555}) {
         SCOPED_TRACE(mode);
         ScratchDir dir;
         std::string list = dir.Write("highscoreaction.dat", kOldBytes);
+        owner.Own(list, dir.root);
         chmod(list.c_str(), mode);
         TableOf("Neu", 77).Save(list.c_str());
-        EXPECT_EQ(ReadBytes(list), image);
+        EXPECT_EQ(ReadBytes(list), mode & 0222 ? image : kOldBytes);
         EXPECT_EQ(ModeOf(list) & 07777, mode);
+        struct stat status = {};
+        stat(list.c_str(), &status);
+        EXPECT_EQ(status.st_uid, owner.uid);
+        EXPECT_EQ(status.st_gid, owner.gid);
         EXPECT_EQ(FilesIn(dir.root), std::set<std::string>{"highscoreaction.dat"});
     }
 }
@@ -261,10 +269,14 @@ TEST(HighscoreFile, AnythingButARegularFileReadsAsMissingAndIsNeverWritten) {
     alarm(0);
 }
 
-// Root ignores permission bits: these cases run as an ordinary user.
-TEST(HighscoreFile, AsAnOrdinaryUserReadOnlyListsStayAndLockedFoldersAreWrittenInPlace) {
+// Root ignores permission bits: these cases run as an ordinary user, whose
+// game loads the list, enters a score and saves it.
+TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFoldersAreWrittenInPlace) {
     OrdinaryUser user;
-    const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 2600));
+    const std::vector<uint8_t> old = ImageOf(TableOf("Alt", 100));
+    HighscoreTable played = TableOf("Alt", 100);
+    played.Insert("Neu", 2600);
+    const std::vector<uint8_t> image = ImageOf(played);
     struct Case {
         const char* what;
         mode_t listMode;
@@ -276,6 +288,7 @@ TEST(HighscoreFile, AsAnOrdinaryUserReadOnlyListsStayAndLockedFoldersAreWrittenI
     const Case cases[] = {
         {"a read-only list", 0444, 0755, true, true, false},
         {"a read-only list in a read-only folder", 0444, 0555, true, true, false},
+        {"a write-only list", 0200, 0755, true, true, false},
         {"a writable list in a folder that takes no new file", 0620, 0555, true, true, true},
         {"no list in a folder that takes no new file", 0, 0555, false, true, false},
         // A folder like /tmp: anyone may add files, but only a file's owner may
@@ -293,7 +306,7 @@ TEST(HighscoreFile, AsAnOrdinaryUserReadOnlyListsStayAndLockedFoldersAreWrittenI
         std::string list = folder + "/highscoreaction.dat";
         fs::create_directories(folder);
         if (c.listExists) {
-            WriteBytes(list, kOldBytes);
+            WriteBytes(list, old);
             chmod(list.c_str(), c.listMode);
         }
         if (c.usersOwn && c.listExists)
@@ -304,11 +317,17 @@ TEST(HighscoreFile, AsAnOrdinaryUserReadOnlyListsStayAndLockedFoldersAreWrittenI
             fs::permissions(dir.root, fs::perms::others_exec, fs::perm_options::add);
         chmod(folder.c_str(), c.folderMode);
 
-        if (!user.Run([&] { TableOf("Neu", 2600).Save(list.c_str()); }))
+        bool ran = user.Run([&] {
+            HighscoreTable table;
+            table.Load(list.c_str());
+            table.Insert("Neu", 2600);
+            table.Save(list.c_str());
+        });
+        if (!ran)
             GTEST_SKIP() << OrdinaryUser::kSkipMessage;
         chmod(folder.c_str(), 0755);
         if (c.listExists) {
-            EXPECT_EQ(ReadBytes(list), c.saved ? image : kOldBytes);
+            EXPECT_EQ(ReadBytes(list), c.saved ? image : old);
             EXPECT_EQ(ModeOf(list) & 07777, c.listMode);
         }
         EXPECT_EQ(FilesIn(folder).size(), c.listExists ? 1u : 0u);
@@ -383,20 +402,23 @@ TEST(HighscoreFile, OnAFullDiskTheSaveFailsAndTheOldListStays) {
 
 namespace {
 
-// A child process that saves the two tables in turn, rounds times or for ever
-// (0), writing a byte to report after each save. It runs traced by this
-// process and is returned stopped before its first save.
-pid_t StartSaving(const HighscoreTable& first, const HighscoreTable& second,
-                  const std::string& list, int rounds, int report) {
+// The list's name, which the game saves by in the folder it runs in.
+const char kList[] = "highscoreaction.dat";
+
+// A child process that saves the two tables in turn in the folder, rounds
+// times or for ever (0), writing a byte to report after each save. It runs
+// traced by this process and is returned stopped before its first save.
+pid_t StartSaving(const HighscoreTable& first, const HighscoreTable& second, const fs::path& folder,
+                  int rounds, int report) {
     pid_t child = fork();
     if (child == 0) {
-        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
+        if (chdir(folder.c_str()) != 0 || ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
             _exit(0);
         raise(SIGSTOP);
         HighscoreTable tables[2] = {first, second};
         for (int round = 0; rounds == 0 || round < rounds; round++)
             for (HighscoreTable& table : tables) {
-                table.Save(list.c_str());
+                table.Save(kList);
                 (void)!write(report, "s", 1);
             }
         _exit(0);
@@ -419,11 +441,35 @@ int Available(int pipe) {
     return count > 0 ? int(count) : 0;
 }
 
+// Lets a traced child save first and then second in the folder, once for each
+// system-call stop of the two saves: meddle runs at that stop, check with it
+// once the saves are done.
+void AtEveryMomentOfTwoSaves(const HighscoreTable& first, const HighscoreTable& second,
+                             const fs::path& folder, const std::function<void()>& meddle,
+                             const std::function<void(int)>& check) {
+    int reports[2];
+    ASSERT_EQ(pipe2(reports, O_NONBLOCK), 0);
+    for (int stops = 0, stopsInAll = 0; stops <= stopsInAll; stops++) {
+        pid_t child = StartSaving(first, second, folder, 1, reports[1]);
+        int stopped = 0;
+        while (stopped < stops && NextSystemCallStop(child))
+            stopped++;
+        meddle();
+        while (NextSystemCallStop(child))
+            stopped++;
+        stopsInAll = std::max(stopsInAll, stopped);
+        Available(reports[0]);
+        check(stops);
+    }
+    close(reports[0]);
+    close(reports[1]);
+}
+
 } // namespace
 
 TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
     ScratchDir dir;
-    const std::string list = dir.Path("highscoreaction.dat");
+    const std::string list = dir.Path(kList);
     // Lists of different lengths (2600 holds a byte 0x0A), so that a mix shows.
     const HighscoreTable first = TableOf("Erste", 100);
     const HighscoreTable second = TableOf("Zweite", 2600);
@@ -434,7 +480,7 @@ TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
     ASSERT_EQ(pipe2(reports, O_NONBLOCK), 0);
 
     // How many system-call stops one round of two saves takes.
-    pid_t child = StartSaving(first, second, list, 1, reports[1]);
+    pid_t child = StartSaving(first, second, dir.root, 1, reports[1]);
     int stopsPerRound = 0;
     while (NextSystemCallStop(child))
         stopsPerRound++;
@@ -449,7 +495,7 @@ TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
     const int kKills = 250;
     int killedMidSave = 0;
     for (int kill = 0; kill < kKills; kill++) {
-        child = StartSaving(first, second, list, 0, reports[1]);
+        child = StartSaving(first, second, dir.root, 0, reports[1]);
         int stops = moment(random);
         for (int i = 0; i < stops && NextSystemCallStop(child); i++) {
         }
@@ -475,4 +521,50 @@ TEST(HighscoreFile, KilledAtAnyMomentASaveLeavesOneOfTheTwoWholeLists) {
     HighscoreTable third = TableOf("Dritte", 3000);
     third.Save(list.c_str());
     EXPECT_EQ(ReadBytes(list), ImageOf(third));
+}
+
+TEST(HighscoreFile, AFolderRenamedAtAnyMomentOfASaveHoldsAWholeListAndNoTemporary) {
+    ScratchDir dir;
+    const fs::path folder = dir.Path("game"), moved = dir.Path("verschoben");
+    const HighscoreTable first = TableOf("Erste", 100), second = TableOf("Zweite", 2600);
+    const std::set<std::vector<uint8_t>> whole = {kOldBytes, ImageOf(first), ImageOf(second)};
+    dir.Write("game/highscoreaction.dat", kOldBytes);
+    AtEveryMomentOfTwoSaves(
+        first, second, folder, [&] { fs::rename(folder, moved); },
+        [&](int stops) {
+            SCOPED_TRACE("renamed at stop " + std::to_string(stops));
+            EXPECT_EQ(whole.count(ReadBytes(moved / kList)), 1u);
+            EXPECT_EQ(FilesIn(moved), std::set<std::string>{kList});
+            fs::rename(moved, folder);
+        });
+}
+
+// Where no new file may be made beside the list, a second game saves while the
+// first is held at each moment of its saves; one that must wait for the lock
+// is waited for no longer than a whole save takes.
+TEST(HighscoreFile, TwoGamesSavingInPlaceAtOnceLeaveOneOfTheirWholeLists) {
+    OrdinaryUser user;
+    ScratchDir dir;
+    const fs::path folder = dir.Path("game");
+    const std::string list = dir.Write("game/highscoreaction.dat", kOldBytes);
+    const HighscoreTable first = TableOf("Erste", 100), second = TableOf("Zweite", 2600);
+    const std::set<std::vector<uint8_t>> whole = {ImageOf(first), ImageOf(second)};
+    user.Own(list, dir.root);
+    user.Own(folder, dir.root);
+    chmod(folder.c_str(), 0555);
+    pid_t other = 0;
+    auto saveAlongside = [&] {
+        if ((other = fork()) == 0) {
+            HighscoreTable(second).Save(list.c_str());
+            _exit(0);
+        }
+        for (int ms = 0; ms < 200 && waitpid(other, nullptr, WNOHANG) == 0; ms++)
+            usleep(1000);
+    };
+    auto check = [&](int stops) {
+        waitpid(other, nullptr, 0);
+        EXPECT_EQ(whole.count(ReadBytes(list)), 1u) << "the first held at stop " << stops;
+    };
+    if (!user.Run([&] { AtEveryMomentOfTwoSaves(first, first, folder, saveAlongside, check); }))
+        GTEST_SKIP() << OrdinaryUser::kSkipMessage;
 }

@@ -3,7 +3,7 @@
 # and quits, nothing is read from either and both stay as they were. A list that is a link
 # to a file with the bits 600, and one with the bits 640: the quit writes the link's target
 # and keeps the link and the bits; each new list is on disk before it replaces the old one,
-# and the folder is synced after the swap.
+# and the folder is synced after the swap, the plain list by its name in the game's folder.
 source "$(dirname "$0")/e2e_common.bash"
 
 start_xvfb
@@ -86,11 +86,12 @@ wait_window "Quorvel 2.0" 20 >/dev/null || fail "no window with linked lists"
 play_a_jump "linked lists"
 quit_game
 [ "$(readlink "$GAME_DIR/highscoreaction.dat")" = ../saves/action.dat ] || fail "the link was replaced"
-for list in "$WORK/saves/action.dat:600" "$GAME_DIR/highscorenormal.dat:640"; do
-    file=${list%:*}
+for list in "$WORK/saves/action.dat:600:$(realpath "$WORK/saves/action.dat")" \
+    "$GAME_DIR/highscorenormal.dat:640:./highscorenormal.dat"; do
+    IFS=: read -r file bits name <<<"$list"
     [ "$(stat -c %s "$file")" = 120 ] || fail "$file holds no new list"
-    [ "$(stat -c %a "$file")" = "${list#*:}" ] || fail "$file has the bits $(stat -c %a "$file")"
-    saved_in_order "$(realpath "$file")" || fail "$file was not saved in order: $(grep -E "\.dat|fsync|rename" "$WORK/trace")"
+    [ "$(stat -c %a "$file")" = "$bits" ] || fail "$file has the bits $(stat -c %a "$file")"
+    saved_in_order "$name" || fail "$file was not saved in order: $(grep -E "\.dat|fsync|rename" "$WORK/trace")"
 done
 [ "$(find "$WORK/saves" "$GAME_DIR" -maxdepth 1 -name '*.tmp' | wc -l)" = 0 ] ||
     fail "temporaries were left"

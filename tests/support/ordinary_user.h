@@ -32,8 +32,8 @@ public:
     }
 
     // Runs the action in a child process as the user; a child that does not
-    // end normally fails the test. False when root could not become nobody
-    // (the caller skips, saying so).
+    // end normally, or whose expectations failed, fails the test. False when
+    // root could not become nobody (the caller skips, saying so).
     bool Run(const std::function<void()>& action) const {
         pid_t child = fork();
         if (child == 0) {
@@ -41,7 +41,7 @@ public:
                 (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0))
                 _exit(kCannotBecomeUser);
             action();
-            _exit(0);
+            _exit(testing::Test::HasFailure() ? 1 : 0);
         }
         int status = 0;
         if (child < 0 || waitpid(child, &status, 0) != child) {
