@@ -4,7 +4,7 @@
 PACKAGES := g++ clang llvm cmake ninja-build pkg-config make \
             libpng-dev libjpeg-dev zlib1g-dev libgtk-3-dev libcairo2-dev libpixman-1-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev \
-            xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core perl strace \
+            xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick fonts-dejavu-core perl strace \
             libjpeg-turbo-progs
 # The Windows program: cross-built with MinGW-w64, played under Wine by the tests.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
