@@ -3,13 +3,18 @@
 // ones and blends only the rest, without testing each texel again.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace d3d9_internal {
 
-// For every texel, how many texels from it to the end of its run within its
-// row (at least 1; long runs are cut into pieces of at most 65535).
-void measureAlphaRuns(const std::vector<uint32_t>& texels, int width, std::vector<uint16_t>& runs);
+// A byte a texel: a texture's runs take a quarter of its texels' memory, and a
+// run cut every 255 texels still copies or skips whole blocks of them.
+typedef uint8_t AlphaRun;
+
+// For every texel of `count`, in rows of `width`, how many texels from it to
+// the end of its run within its row (at least 1; long runs are cut into pieces
+// of at most 255).
+void measureAlphaRuns(const uint32_t* texels, std::size_t count, int width, AlphaRun* runs);
 
 } // namespace d3d9_internal

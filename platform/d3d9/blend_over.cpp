@@ -100,7 +100,7 @@ blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count) {
 // copied or untouched. Only long opaque and transparent runs are worth
 // treating apart.
 __attribute__((target_clones("avx2", "default"))) void
-blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_t* runs,
+blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const AlphaRun* runs,
                          int count) {
     int i = 0;
     while (i < count) {
