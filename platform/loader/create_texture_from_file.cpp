@@ -22,7 +22,8 @@ uint64_t textureBytes(uint32_t width, uint32_t height) {
 HRESULT loadTexture(IDirect3DDevice9* device, const char* srcFile, UINT width, UINT height,
                     DWORD usage, D3DFORMAT format, D3DPOOL pool, D3DCOLOR colorKey,
                     D3DXIMAGE_INFO* srcInfo, IDirect3DTexture9** texture) {
-    std::vector<uint8_t> bytes;
+    // Kept for the next load: the game loads its images one after another on one thread.
+    static loader::FileBytes bytes;
     if (!loader::readFile(loader::localPath(srcFile), bytes))
         return E_FAIL;
 
@@ -46,7 +47,7 @@ HRESULT loadTexture(IDirect3DDevice9* device, const char* srcFile, UINT width, U
         return rows;
     };
     loader::ImageShape image;
-    if (!loader::decodeImage(bytes.data(), bytes.size(), image, textureRows))
+    if (!loader::decodeImage(bytes.data.get(), bytes.size, image, textureRows))
         return refusal;
     upload.handOn(colorKey, texture);
     if (srcInfo) {
