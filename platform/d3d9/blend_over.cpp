@@ -5,7 +5,6 @@
 // make the compiler shuttle them through memory.
 #include "platform/d3d9/pixel_math.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace d3d9_internal {
@@ -104,7 +103,7 @@ blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const AlphaRu
                          int count) {
     int i = 0;
     while (i < count) {
-        const int length = std::min<int>(runs[i], count - i);
+        const int length = joinedAlphaRun(source, runs, i, count);
         const uint32_t alpha = source[i] >> 24;
         if (alpha == 0) {
             i += length;

@@ -64,6 +64,19 @@ TEST(BlendKernels, RowsWithAlphaRunsMatchTheFormulaAtEveryLength) {
             }
         }
     }
+
+    // Runs as long as a byte counts, or longer, and what follows them.
+    std::vector<uint32_t> longRuns(255, sourcePixel(255, 7));
+    longRuns.resize(300, sourcePixel(128, 9));
+    longRuns.resize(900, sourcePixel(0, 3));
+    longRuns.resize(1200, sourcePixel(255, 5));
+    runs.resize(longRuns.size());
+    d3d9_internal::measureAlphaRuns(longRuns.data(), longRuns.size(), 1200, runs.data());
+    std::vector<uint32_t> target(longRuns.size(), 0xFF306090u);
+    d3d9_internal::blendSourceAlphaOverRuns(target.data(), longRuns.data(), runs.data(), 1200);
+    for (size_t i = 0; i < longRuns.size(); ++i) {
+        ASSERT_EQ(target[i], expectedBlend(longRuns[i], 0xFF306090u)) << "pixel " << i;
+    }
 }
 
 TEST(AlphaRuns, CountToTheEndOfEachRunWithinItsRow) {
