@@ -5,7 +5,6 @@
 // make the compiler shuttle them through memory.
 #include "platform/d3d9/pixel_math.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace d3d9_internal {
@@ -100,11 +99,11 @@ blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count) {
 // copied or untouched. Only long opaque and transparent runs are worth
 // treating apart.
 __attribute__((target_clones("avx2", "default"))) void
-blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_t* runs,
+blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const AlphaRun* runs,
                          int count) {
     int i = 0;
     while (i < count) {
-        const int length = std::min<int>(runs[i], count - i);
+        const int length = joinedAlphaRun(source, runs, i, count);
         const uint32_t alpha = source[i] >> 24;
         if (alpha == 0) {
             i += length;

@@ -11,7 +11,7 @@ namespace {
 
 // What D3DTA_TEXTURE reads with no texture bound: opaque white.
 const uint32_t kUntexturedTexel = 0xFFFFFFFFu;
-const uint16_t kUntexturedRun = 1;
+const AlphaRun kUntexturedRun = 1;
 const UINT kDrawnVertexSize = 24;
 // Beyond this the rasteriser drops the triangle; the bounds then stay whole.
 const float kCoordinateLimit = 32768.0f;

@@ -1,6 +1,8 @@
 // Exact 8-bit channel arithmetic of the blending stage.
 #pragma once
 
+#include "platform/d3d9/alpha_runs.h"
+
 #include <cstdint>
 
 namespace d3d9_internal {
@@ -18,7 +20,7 @@ inline uint32_t divideBy255(uint32_t x) {
 void blendSourceAlphaOver(uint32_t* target, const uint32_t* source, int count);
 // The same for texels with their alpha runs (alpha_runs.h): transparent runs
 // are passed over, opaque ones copied, only the others blended.
-void blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const uint16_t* runs,
+void blendSourceAlphaOverRuns(uint32_t* target, const uint32_t* source, const AlphaRun* runs,
                               int count);
 
 } // namespace d3d9_internal

@@ -129,7 +129,7 @@ void PixelPipeline::write(uint32_t* target, const uint32_t* source, int count) c
     }
 }
 
-void PixelPipeline::writeTexelRow(uint32_t* target, const uint32_t* texels, const uint16_t* runs,
+void PixelPipeline::writeTexelRow(uint32_t* target, const uint32_t* texels, const AlphaRun* runs,
                                   int count) const {
     if (mode == BlendMode::SourceAlphaOver) {
         blendSourceAlphaOverRuns(target, texels, runs, count);

@@ -5,6 +5,8 @@
 
 #include <d3d9.h>
 
+#include "platform/d3d9/alpha_runs.h"
+
 #include <cstdint>
 
 namespace d3d9_internal {
@@ -35,7 +37,7 @@ public:
     void write(uint32_t* target, const uint32_t* source, int count) const;
     // Writes consecutive texels of a texture row, with their alpha runs
     // (alpha_runs.h), when stage 0 passes texels on unchanged.
-    void writeTexelRow(uint32_t* target, const uint32_t* texels, const uint16_t* runs,
+    void writeTexelRow(uint32_t* target, const uint32_t* texels, const AlphaRun* runs,
                        int count) const;
 
 private:

@@ -20,7 +20,7 @@ struct ScreenVertex {
 
 struct TexelSource {
     const uint32_t* texels = nullptr;    // row-major, width x height
-    const uint16_t* alphaRuns = nullptr; // one per texel, see alpha_runs.h
+    const AlphaRun* alphaRuns = nullptr; // one per texel, see alpha_runs.h
     int width = 0;
     int height = 0;
 };

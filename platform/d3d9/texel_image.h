@@ -4,16 +4,18 @@
 // reads the texels as they were when it was issued.
 #pragma once
 
+#include "platform/d3d9/alpha_runs.h"
+#include "platform/d3d9/zeroed_memory.h"
+
 #include <cstdint>
-#include <vector>
 
 namespace d3d9_internal {
 
 struct TexelImage {
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> texels;    // 0xAARRGGBB, row-major
-    std::vector<uint16_t> alphaRuns; // one per texel, see alpha_runs.h
+    ZeroedArray<uint32_t> texels;    // 0xAARRGGBB, row-major
+    ZeroedArray<AlphaRun> alphaRuns; // one per texel
 };
 
 } // namespace d3d9_internal

@@ -4,12 +4,18 @@
 #include "platform/d3d9/texture_memory.h"
 #include "platform/d3d9/watch.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
 
 // A texture without alpha samples as kOpaque, whatever was written there.
 const uint32_t kOpaque = 0xFF000000u;
+
+void measureImageRuns(d3d9_internal::TexelImage& image) {
+    d3d9_internal::measureAlphaRuns(image.texels.data(), image.texels.size(), image.width,
+                                    image.alphaRuns.data());
+}
 
 } // namespace
 
@@ -18,8 +24,13 @@ IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, 
       image(std::make_shared<d3d9_internal::TexelImage>()) {
     image->width = int(width);
     image->height = int(height);
-    image->texels.assign(std::size_t(width) * height, format == D3DFMT_X8R8G8B8 ? kOpaque : 0u);
-    d3d9_internal::measureAlphaRuns(image->texels, int(width), image->alphaRuns);
+    const std::size_t count = std::size_t(width) * height;
+    image->texels = d3d9_internal::ZeroedArray<uint32_t>(count);
+    if (format == D3DFMT_X8R8G8B8) {
+        std::fill(image->texels.begin(), image->texels.end(), kOpaque);
+    }
+    image->alphaRuns = d3d9_internal::ZeroedArray<d3d9_internal::AlphaRun>(count);
+    measureImageRuns(*image);
     d3d9_watch::made(d3d9_watch::Kind::Texture);
 }
 
@@ -64,7 +75,7 @@ HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
             texel |= kOpaque;
         }
     }
-    d3d9_internal::measureAlphaRuns(image->texels, int(width), image->alphaRuns);
+    measureImageRuns(*image);
     return S_OK;
 }
 

@@ -22,33 +22,34 @@ uint64_t textureBytes(uint32_t width, uint32_t height) {
 HRESULT loadTexture(IDirect3DDevice9* device, const char* srcFile, UINT width, UINT height,
                     DWORD usage, D3DFORMAT format, D3DPOOL pool, D3DCOLOR colorKey,
                     D3DXIMAGE_INFO* srcInfo, IDirect3DTexture9** texture) {
-    std::vector<uint8_t> bytes;
+    // Kept for the next load: the game loads its images one after another on one thread.
+    static loader::FileBytes bytes;
     if (!loader::readFile(loader::localPath(srcFile), bytes))
         return E_FAIL;
 
     // Asked as soon as the file's header tells the size, so an image the
-    // device has no room for is refused without being decoded.
-    HRESULT refusal = E_FAIL;
-    auto fitsDevice = [&](uint32_t imageWidth, uint32_t imageHeight) {
-        if (!isOwnSize(width, imageWidth) || !isOwnSize(height, imageHeight)) {
-            refusal = D3DERR_INVALIDCALL;
-            return false;
-        }
-        if (textureBytes(imageWidth, imageHeight) > device->GetAvailableTextureMem()) {
-            refusal = D3DERR_OUTOFVIDEOMEMORY;
-            return false;
-        }
-        return true;
-    };
-    loader::DecodedImage image;
-    if (!loader::decodeImage(bytes.data(), bytes.size(), image, fitsDevice))
-        return refusal;
-
-    loader::applyColorKey(image, colorKey);
+    // device has no room for is refused without being decoded; one it takes
+    // is decoded straight into its texture.
     const D3DFORMAT textureFormat = format == D3DFMT_UNKNOWN ? D3DFMT_A8R8G8B8 : format;
-    HRESULT result = loader::uploadImage(device, image, usage, textureFormat, pool, texture);
-    if (FAILED(result))
-        return result;
+    loader::TextureUpload upload(device, usage, textureFormat, pool);
+    HRESULT refusal = E_FAIL;
+    auto textureRows = [&](const loader::ImageShape& shape) {
+        if (!isOwnSize(width, shape.width) || !isOwnSize(height, shape.height)) {
+            refusal = D3DERR_INVALIDCALL;
+            return loader::ImageRows();
+        }
+        if (textureBytes(shape.width, shape.height) > device->GetAvailableTextureMem()) {
+            refusal = D3DERR_OUTOFVIDEOMEMORY;
+            return loader::ImageRows();
+        }
+        const loader::ImageRows rows = upload.create(shape.width, shape.height);
+        refusal = upload.failure();
+        return rows;
+    };
+    loader::ImageShape image;
+    if (!loader::decodeImage(bytes.data.get(), bytes.size, image, textureRows))
+        return refusal;
+    upload.handOn(colorKey, texture);
     if (srcInfo) {
         srcInfo->Width = image.width;
         srcInfo->Height = image.height;

@@ -1,4 +1,5 @@
-// An image as the decoders hand it on: 0xAARRGGBB texels, row-major, no padding.
+// An image as the decoders hand it on: 0xAARRGGBB texels, row-major, written
+// into rows that whoever asked for the image provides once its size is known.
 #pragma once
 
 #include <cstddef>
@@ -13,25 +14,38 @@ namespace loader {
 // cannot make the loader allocate gigabytes.
 constexpr uint32_t kMaxImageSide = 4096;
 
-struct DecodedImage {
+struct ImageShape {
     uint32_t width = 0;
     uint32_t height = 0;
     bool hasAlpha = false; // the file carries transparency of its own
-    std::vector<uint32_t> texels;
 };
 
-// Asked once a file's header has told the image's size, before any pixel
-// memory is taken; false stops the decoding. The texture loader asks the
-// device here, so an image the device has no room for costs no decoding.
-typedef std::function<bool(uint32_t width, uint32_t height)> SizeCheck;
+// Where a decoder writes: `width` texels a row, rows `pitch` texels apart.
+struct ImageRows {
+    uint32_t* first = nullptr;
+    size_t pitch = 0;
 
-// True for a size within kMaxImageSide that `check`, when given, lets through.
-bool admitsSize(uint32_t width, uint32_t height, const SizeCheck& check);
+    uint32_t* row(uint32_t y) const { return first + size_t(y) * pitch; }
+};
 
-// Texels whose bytes hold 8-bit R, G, B and A in that order, as a decoder wrote them, become
-// 0xAARRGGBB in place.
-void repackRgba(std::vector<uint32_t>& texels);
-// Append one decoded row of 8-bit RGB samples as opaque texels.
-void appendRgbRow(const uint8_t* rgb, uint32_t width, std::vector<uint32_t>& texels);
+// Asked once a file's header has told the image's shape, before any pixel
+// memory is taken; rows without a first one stop the decoding. The texture
+// loader makes its texture here and has the image decoded straight into it,
+// and an image the device has no room for costs no decoding.
+typedef std::function<ImageRows(const ImageShape& shape)> RowsForImage;
+
+// An image decoded into memory of its own, as the tests take it.
+struct DecodedImage : ImageShape {
+    std::vector<uint32_t> texels; // no padding between rows
+};
+
+// True for a size within kMaxImageSide.
+bool admitsSize(uint32_t width, uint32_t height);
+
+// A row whose texels' bytes hold 8-bit R, G, B and A in that order, as a
+// decoder wrote them, becomes 0xAARRGGBB in place.
+void repackRgbaRow(uint32_t* row, uint32_t width);
+// One decoded row of 8-bit RGB samples written as opaque texels.
+void writeRgbRow(const uint8_t* rgb, uint32_t width, uint32_t* row);
 
 } // namespace loader

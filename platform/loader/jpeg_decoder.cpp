@@ -99,7 +99,7 @@ bool hasJpegSignature(const uint8_t* data, size_t size) {
     return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
 }
 
-bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check) {
+bool decodeJpeg(const uint8_t* data, size_t size, ImageShape& shape, const RowsForImage& rowsFor) {
     JpegReader reader;
     jpeg_decompress_struct* decoder = &reader.decoder;
     if (!createDecoder(decoder, &reader.errors))
@@ -107,23 +107,24 @@ bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image, const Siz
     decoder->progress = &reader.progress;
     if (!readHeader(decoder, &reader.errors, data, size))
         return false;
-    if (!admitsSize(decoder->image_width, decoder->image_height, check))
+    shape.width = decoder->image_width;
+    shape.height = decoder->image_height;
+    shape.hasAlpha = false;
+    if (!admitsSize(shape.width, shape.height))
         return false;
-    if (!startRgbOutput(decoder, &reader.errors) || decoder->output_components != 3)
+    // Asked before the scans are read, so an image refused costs no decoding.
+    const ImageRows rows = rowsFor(shape);
+    if (!rows.first)
+        return false;
+    if (!startRgbOutput(decoder, &reader.errors) || decoder->output_components != 3 ||
+        decoder->output_width != shape.width || decoder->output_height != shape.height)
         return false;
 
-    image.width = decoder->output_width;
-    image.height = decoder->output_height;
-    image.hasAlpha = false;
-    image.texels.clear();
-    // Room for the whole image is reserved once; rows are packed as they arrive,
-    // so a file that ends early never touches more memory than its data filled.
-    image.texels.reserve(size_t(image.width) * image.height);
-    std::vector<JSAMPLE> row(size_t(image.width) * 3);
-    for (uint32_t y = 0; y < image.height; ++y) {
-        if (!readRow(decoder, &reader.errors, row.data()))
+    std::vector<JSAMPLE> samples(size_t(shape.width) * 3);
+    for (uint32_t y = 0; y < shape.height; ++y) {
+        if (!readRow(decoder, &reader.errors, samples.data()))
             return false;
-        appendRgbRow(row.data(), image.width, image.texels);
+        writeRgbRow(samples.data(), shape.width, rows.row(y));
     }
     return finish(decoder, &reader.errors);
 }

@@ -13,8 +13,8 @@ constexpr int kMaxJpegScans = 64;
 
 bool hasJpegSignature(const uint8_t* data, size_t size);
 
-// False, with `image` unspecified, for anything libjpeg rejects, for a file
-// that ends early and for a size that admitsSize refuses.
-bool decodeJpeg(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check);
+// False for anything libjpeg rejects, for a file that ends early and for a size
+// that admitsSize or `rowsFor` refuses.
+bool decodeJpeg(const uint8_t* data, size_t size, ImageShape& shape, const RowsForImage& rowsFor);
 
 } // namespace loader

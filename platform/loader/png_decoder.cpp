@@ -136,7 +136,7 @@ bool hasPngSignature(const uint8_t* data, size_t size) {
     return size >= 8 && png_sig_cmp(data, 0, 8) == 0;
 }
 
-bool decodePng(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check) {
+bool decodePng(const uint8_t* data, size_t size, ImageShape& shape, const RowsForImage& rowsFor) {
     PngReader reader;
     if (!reader.info || !hasPngSignature(data, size))
         return false;
@@ -147,36 +147,35 @@ bool decodePng(const uint8_t* data, size_t size, DecodedImage& image, const Size
     if (!readHeader(reader.png, reader.info))
         return false;
 
-    image.width = png_get_image_width(reader.png, reader.info);
-    image.height = png_get_image_height(reader.png, reader.info);
-    if (!admitsSize(image.width, image.height, check))
+    shape.width = png_get_image_width(reader.png, reader.info);
+    shape.height = png_get_image_height(reader.png, reader.info);
+    if (!admitsSize(shape.width, shape.height))
         return false;
-    image.hasAlpha = fileHasAlpha(reader.png, reader.info);
+    shape.hasAlpha = fileHasAlpha(reader.png, reader.info);
 
     int passes = 0;
     if (!requestRgba(reader.png, reader.info, &passes))
         return false;
     if (png_get_bit_depth(reader.png, reader.info) != 8 ||
         png_get_channels(reader.png, reader.info) != 4 ||
-        png_get_rowbytes(reader.png, reader.info) != size_t(image.width) * sizeof(uint32_t))
+        png_get_rowbytes(reader.png, reader.info) != size_t(shape.width) * sizeof(uint32_t))
+        return false;
+    const ImageRows rows = rowsFor(shape);
+    if (!rows.first)
         return false;
 
-    // libpng writes each row's RGBA bytes straight into its texels, repacked once the image is
-    // whole: an interlaced image is filled in over several passes, and no second copy of it is
-    // needed. Rows are taken as the first pass reaches them, so a file that ends early never
-    // touches more memory than its data has filled.
-    image.texels.clear();
-    image.texels.reserve(size_t(image.width) * image.height);
+    // libpng writes each row's RGBA bytes straight into its texels: an interlaced image is
+    // filled in over several passes, and no second copy of it is needed. The last pass leaves
+    // each row whole as it goes by, and it is repacked while it is still in the cache.
     for (int pass = 0; pass < passes; ++pass) {
-        for (uint32_t y = 0; y < image.height; ++y) {
-            if (pass == 0)
-                image.texels.resize(image.texels.size() + image.width);
-            auto* row = reinterpret_cast<png_bytep>(&image.texels[size_t(y) * image.width]);
+        for (uint32_t y = 0; y < shape.height; ++y) {
+            auto* row = reinterpret_cast<png_bytep>(rows.row(y));
             if (!readRow(reader.png, row))
                 return false;
+            if (pass == passes - 1)
+                repackRgbaRow(rows.row(y), shape.width);
         }
     }
-    repackRgba(image.texels);
     return readEnd(reader.png);
 }
 

@@ -7,8 +7,8 @@ namespace loader {
 
 bool hasPngSignature(const uint8_t* data, size_t size);
 
-// False, with `image` unspecified, for anything libpng rejects, for a file that
-// ends early and for a size that admitsSize refuses.
-bool decodePng(const uint8_t* data, size_t size, DecodedImage& image, const SizeCheck& check);
+// False for anything libpng rejects, for a file that ends early and for a size
+// that admitsSize or `rowsFor` refuses.
+bool decodePng(const uint8_t* data, size_t size, ImageShape& shape, const RowsForImage& rowsFor);
 
 } // namespace loader

@@ -1,49 +1,52 @@
-// Colour keying and filling a new texture through the device's own calls.
+// Making, filling and handing on a texture through the device's own calls.
 #include "platform/loader/texture_upload.h"
-
-#include <cstring>
 
 namespace loader {
 
-void applyColorKey(DecodedImage& image, D3DCOLOR key) {
-    if (key == 0)
+TextureUpload::~TextureUpload() {
+    if (!created)
         return;
-    for (uint32_t& texel : image.texels) {
-        if (texel == key)
-            texel = 0;
-    }
+    if (rows.first)
+        created->UnlockRect(0);
+    created->Release();
 }
 
-HRESULT uploadImage(IDirect3DDevice9* device, const DecodedImage& image, DWORD usage,
-                    D3DFORMAT format, D3DPOOL pool, IDirect3DTexture9** texture) {
-    IDirect3DTexture9* created = nullptr;
-    HRESULT result =
-        device->CreateTexture(image.width, image.height, 1, usage, format, pool, &created, nullptr);
-    if (FAILED(result))
-        return result;
-    if (!created)
-        return E_FAIL;
-
-    const size_t rowBytes = size_t(image.width) * sizeof(uint32_t);
-    D3DLOCKED_RECT locked = {};
-    if (FAILED(created->LockRect(0, &locked, nullptr, 0))) {
-        created->Release();
-        return E_FAIL;
+ImageRows TextureUpload::create(uint32_t imageWidth, uint32_t imageHeight) {
+    refusal =
+        device->CreateTexture(imageWidth, imageHeight, 1, usage, format, pool, &created, nullptr);
+    if (FAILED(refusal) || !created) {
+        created = nullptr;
+        refusal = FAILED(refusal) ? refusal : E_FAIL;
+        return ImageRows();
     }
-    const bool fits = locked.pBits && locked.Pitch >= 0 && size_t(locked.Pitch) >= rowBytes;
-    if (fits) {
-        auto* target = static_cast<uint8_t*>(locked.pBits);
-        for (uint32_t y = 0; y < image.height; ++y)
-            std::memcpy(target + size_t(y) * size_t(locked.Pitch),
-                        &image.texels[size_t(y) * image.width], rowBytes);
+    refusal = E_FAIL;
+    D3DLOCKED_RECT locked = {};
+    if (FAILED(created->LockRect(0, &locked, nullptr, 0)))
+        return ImageRows();
+    const size_t rowBytes = size_t(imageWidth) * sizeof(uint32_t);
+    const bool fits = locked.pBits && locked.Pitch >= 0 && size_t(locked.Pitch) >= rowBytes &&
+                      locked.Pitch % sizeof(uint32_t) == 0;
+    if (!fits) {
+        created->UnlockRect(0);
+        return ImageRows();
+    }
+    width = imageWidth;
+    height = imageHeight;
+    rows = {static_cast<uint32_t*>(locked.pBits), size_t(locked.Pitch) / sizeof(uint32_t)};
+    return rows;
+}
+
+void TextureUpload::handOn(D3DCOLOR key, IDirect3DTexture9** texture) {
+    for (uint32_t y = 0; key != 0 && y < height; ++y) {
+        uint32_t* row = rows.row(y);
+        for (uint32_t x = 0; x < width; ++x) {
+            if (row[x] == key)
+                row[x] = 0;
+        }
     }
     created->UnlockRect(0);
-    if (!fits) {
-        created->Release();
-        return E_FAIL;
-    }
     *texture = created;
-    return S_OK;
+    created = nullptr;
 }
 
 } // namespace loader

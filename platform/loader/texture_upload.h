@@ -1,4 +1,4 @@
-// Turning a decoded image into a texture of the device.
+// A new texture of the device, locked while a decoder fills it.
 #pragma once
 
 #include <d3d9.h>
@@ -6,13 +6,35 @@
 
 namespace loader {
 
-// Texels exactly equal to `key` (alpha included) become transparent black;
-// key 0 keys nothing.
-void applyColorKey(DecodedImage& image, D3DCOLOR key);
+// Holds the texture from its making until it is handed on; one not handed on
+// is released, so a failed load leaves no texture alive.
+class TextureUpload {
+public:
+    TextureUpload(IDirect3DDevice9* device, DWORD usage, D3DFORMAT format, D3DPOOL pool)
+        : device(device), usage(usage), format(format), pool(pool) {}
+    ~TextureUpload();
+    TextureUpload(const TextureUpload&) = delete;
+    TextureUpload& operator=(const TextureUpload&) = delete;
 
-// Creates a one-level texture of the image's size and fills it. On failure
-// nothing is stored in *texture and no texture is left alive.
-HRESULT uploadImage(IDirect3DDevice9* device, const DecodedImage& image, DWORD usage,
-                    D3DFORMAT format, D3DPOOL pool, IDirect3DTexture9** texture);
+    // A texture of this size, locked; no rows where it cannot be made or
+    // locked, with failure() telling why.
+    ImageRows create(uint32_t width, uint32_t height);
+    HRESULT failure() const { return refusal; }
+
+    // Texels exactly equal to `key` (alpha included) become transparent black
+    // (key 0 keys nothing); then the texture is unlocked and stored in *texture.
+    void handOn(D3DCOLOR key, IDirect3DTexture9** texture);
+
+private:
+    IDirect3DDevice9* device = nullptr;
+    DWORD usage = 0;
+    D3DFORMAT format = D3DFMT_UNKNOWN;
+    D3DPOOL pool = D3DPOOL_DEFAULT;
+    IDirect3DTexture9* created = nullptr;
+    ImageRows rows;
+    uint32_t width = 0;
+    uint32_t height = 0;
+    HRESULT refusal = E_FAIL;
+};
 
 } // namespace loader

@@ -50,9 +50,9 @@ TEST(BlendKernels, RowsWithAlphaRunsMatchTheFormulaAtEveryLength) {
             length = length * 3 % 23 + 1;
         }
     }
-    std::vector<uint16_t> runs;
-    d3d9_internal::measureAlphaRuns(texels, int(texels.size()), runs);
     const int size = int(texels.size());
+    std::vector<d3d9_internal::AlphaRun> runs(texels.size());
+    d3d9_internal::measureAlphaRuns(texels.data(), texels.size(), size, runs.data());
     for (int start = 0; start < size; start += 3) {
         for (int count = 1; start + count <= size; count += 5) {
             std::vector<uint32_t> target(size_t(count), 0xFF306090u);
@@ -64,13 +64,35 @@ TEST(BlendKernels, RowsWithAlphaRunsMatchTheFormulaAtEveryLength) {
             }
         }
     }
+
+    // Runs as long as a byte counts, or longer, and what follows them.
+    std::vector<uint32_t> longRuns(255, sourcePixel(255, 7));
+    longRuns.resize(300, sourcePixel(128, 9));
+    longRuns.resize(900, sourcePixel(0, 3));
+    longRuns.resize(1200, sourcePixel(255, 5));
+    runs.resize(longRuns.size());
+    d3d9_internal::measureAlphaRuns(longRuns.data(), longRuns.size(), 1200, runs.data());
+    std::vector<uint32_t> target(longRuns.size(), 0xFF306090u);
+    d3d9_internal::blendSourceAlphaOverRuns(target.data(), longRuns.data(), runs.data(), 1200);
+    for (size_t i = 0; i < longRuns.size(); ++i) {
+        ASSERT_EQ(target[i], expectedBlend(longRuns[i], 0xFF306090u)) << "pixel " << i;
+    }
 }
 
 TEST(AlphaRuns, CountToTheEndOfEachRunWithinItsRow) {
     const std::vector<uint32_t> texels = {0x00000000, 0x00FFFFFF, 0x80000000, 0xFF000000,
                                           0xFF123456, 0x7F000000, 0x01000000, 0x00000000};
-    std::vector<uint16_t> runs;
-    d3d9_internal::measureAlphaRuns(texels, 4, runs);
+    std::vector<d3d9_internal::AlphaRun> runs(texels.size());
+    d3d9_internal::measureAlphaRuns(texels.data(), texels.size(), 4, runs.data());
     // Two rows of four: runs stop at the row's end.
-    EXPECT_EQ(runs, (std::vector<uint16_t>{2, 1, 1, 1, 1, 2, 1, 1}));
+    EXPECT_EQ(runs, (std::vector<d3d9_internal::AlphaRun>{2, 1, 1, 1, 1, 2, 1, 1}));
+
+    // A run longer than a byte counts is cut in pieces, counted from its end.
+    const std::vector<uint32_t> opaque(600, 0xFF000000u);
+    runs.resize(opaque.size());
+    d3d9_internal::measureAlphaRuns(opaque.data(), opaque.size(), 600, runs.data());
+    EXPECT_EQ(runs[0], 90);
+    EXPECT_EQ(runs[89], 1);
+    EXPECT_EQ(runs[90], 255);
+    EXPECT_EQ(runs[599], 1);
 }

@@ -11,6 +11,14 @@
 
 #include <cstring>
 
+namespace {
+
+test_images::Bytes bytesOf(const loader::FileBytes& file) {
+    return test_images::Bytes(file.data.get(), file.data.get() + file.size);
+}
+
+} // namespace
+
 TEST(ImageFile, WindowsPathsBecomeLocalPaths) {
     EXPECT_EQ("Grafik/holz.jpg", loader::localPath("Grafik\\holz.jpg"));
     EXPECT_EQ("Grafik/0.png", loader::localPath("Grafik//0.png"));
@@ -25,11 +33,14 @@ TEST(ImageFile, ReadsWholeFilesOnly) {
     test_images::Bytes content(200000);
     for (size_t i = 0; i < content.size(); ++i)
         content[i] = uint8_t(i * 31);
-    std::vector<uint8_t> read = {1, 2, 3};
+    loader::FileBytes read;
     ASSERT_TRUE(loader::readFile(dir.Write("big.bin", content), read));
-    EXPECT_EQ(content, read);
+    EXPECT_EQ(content, bytesOf(read));
+    // A smaller file read into the same memory is told by its own size.
+    ASSERT_TRUE(loader::readFile(dir.Write("small.bin", {7, 8}), read));
+    EXPECT_EQ((test_images::Bytes{7, 8}), bytesOf(read));
     ASSERT_TRUE(loader::readFile(dir.Write("empty.bin", {}), read));
-    EXPECT_TRUE(read.empty());
+    EXPECT_EQ(0u, read.size);
 
     EXPECT_FALSE(loader::readFile(dir.root.string() + "/missing.bin", read));
     EXPECT_FALSE(loader::readFile(dir.root.string(), read));
@@ -55,7 +66,7 @@ TEST(ImageFile, OnlyRegularFilesAreReadAndNothingWaits) {
     ASSERT_EQ(0, listen(listener, 1));
 
     for (const std::string& path : {fifo, zero, socketPath}) {
-        std::vector<uint8_t> read = {1, 2, 3};
+        loader::FileBytes read;
         EXPECT_FALSE(loader::readFile(path, read)) << path;
     }
     close(listener);
@@ -63,9 +74,9 @@ TEST(ImageFile, OnlyRegularFilesAreReadAndNothingWaits) {
     const test_images::Bytes content = {'i', 'm', 'g'};
     const std::string link = dir.Path("link.png");
     ASSERT_EQ(0, symlink(dir.Write("real.png", content).c_str(), link.c_str()));
-    std::vector<uint8_t> read;
+    loader::FileBytes read;
     EXPECT_TRUE(loader::readFile(link, read));
-    EXPECT_EQ(content, read) << "a link to a regular file reads as the file";
+    EXPECT_EQ(content, bytesOf(read)) << "a link to a regular file reads as the file";
     alarm(0);
 }
 
@@ -73,9 +84,9 @@ TEST(ImageFile, FilesBeyondTheLimitAreRefused) {
     ScratchDir dir;
     const std::string file = dir.Write("huge.png", {});
     ASSERT_EQ(0, truncate(file.c_str(), off_t(loader::kMaxFileBytes)));
-    std::vector<uint8_t> read;
+    loader::FileBytes read;
     ASSERT_TRUE(loader::readFile(file, read));
-    EXPECT_EQ(loader::kMaxFileBytes, read.size());
+    EXPECT_EQ(loader::kMaxFileBytes, read.size);
     ASSERT_EQ(0, truncate(file.c_str(), off_t(loader::kMaxFileBytes) + 1));
     EXPECT_FALSE(loader::readFile(file, read));
 }
