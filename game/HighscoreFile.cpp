@@ -19,6 +19,10 @@ const char kLongPathPrefix[] = "\\\\?\\";
 // The range LockFileEx takes to lock a whole file, however long it grows.
 const DWORD kWholeFileLow = 0xFFFFFFFF;
 const DWORD kWholeFileHigh = 0xFFFFFFFF;
+// Another game's save holds the lock for a moment; what holds it longer is
+// waited for no more than this, so that the close never hangs on it.
+const DWORD kLockWaitMs = 2000;
+const DWORD kLockRetryMs = 10;
 
 enum class Swap { kDone, kRefused, kFailed };
 
@@ -82,6 +86,17 @@ Swap SwapIn(const char* list, const uint8_t* bytes, size_t count) {
     return Refusal(error);
 }
 
+bool LockWhole(HANDLE file, OVERLAPPED& whole) {
+    for (DWORD waited = 0;; waited += kLockRetryMs) {
+        if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, kWholeFileLow,
+                       kWholeFileHigh, &whole))
+            return true;
+        if (GetLastError() != ERROR_LOCK_VIOLATION || waited >= kLockWaitMs)
+            return false;
+        Sleep(kLockRetryMs);
+    }
+}
+
 // Not atomic, but where the folder allows nothing else it saves the list, as
 // the plain write always did. The new bytes go over the old before the rest
 // is cut, so the file is never empty; and all under a lock, so that a second
@@ -92,7 +107,7 @@ void WriteInPlace(const char* list, const uint8_t* bytes, size_t count) {
     if (file == INVALID_HANDLE_VALUE)
         return;
     OVERLAPPED whole = {};
-    if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, kWholeFileLow, kWholeFileHigh, &whole)) {
+    if (LockWhole(file, whole)) {
         if (WriteAll(file, bytes, count) && SetEndOfFile(file))
             FlushFileBuffers(file);
         UnlockFileEx(file, 0, kWholeFileLow, kWholeFileHigh, &whole);

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -127,6 +128,8 @@ BOOL SetLock(HANDLE file, short type, int command, DWORD lengthLow, DWORD length
     do
         result = fcntl(DescriptorOf(file), command, &range);
     while (result != 0 && errno == EINTR);
+    if (result != 0 && (errno == EAGAIN || errno == EACCES))
+        return Fail(ERROR_LOCK_VIOLATION);
     return result == 0 ? TRUE : FailWithErrno();
 }
 
@@ -290,9 +293,10 @@ DWORD WINAPI GetFullPathNameA(LPCSTR name, DWORD size, LPSTR path, LPSTR* filePa
 
 BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
                        LPOVERLAPPED overlapped) {
-    if (flags != LOCKFILE_EXCLUSIVE_LOCK || reserved)
+    if ((flags & ~LOCKFILE_FAIL_IMMEDIATELY) != LOCKFILE_EXCLUSIVE_LOCK || reserved)
         return Fail(ERROR_INVALID_PARAMETER);
-    return SetLock(file, F_WRLCK, F_OFD_SETLKW, lengthLow, lengthHigh, overlapped);
+    int command = flags & LOCKFILE_FAIL_IMMEDIATELY ? F_OFD_SETLK : F_OFD_SETLKW;
+    return SetLock(file, F_WRLCK, command, lengthLow, lengthHigh, overlapped);
 }
 
 BOOL WINAPI UnlockFileEx(HANDLE file, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
@@ -328,4 +332,10 @@ BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
         return FailWithErrno();
     SyncFolderOf(newName);
     return TRUE;
+}
+
+void WINAPI Sleep(DWORD milliseconds) {
+    struct timespec left = {time_t(milliseconds / 1000), long(milliseconds % 1000) * 1000000};
+    while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+    }
 }

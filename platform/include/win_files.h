@@ -63,6 +63,7 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 #define FILE_NAME_NORMALIZED 0x0
 #define VOLUME_NAME_DOS 0x0
 
+#define LOCKFILE_FAIL_IMMEDIATELY 0x00000001
 #define LOCKFILE_EXCLUSIVE_LOCK 0x00000002
 
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
@@ -75,6 +76,8 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_GEN_FAILURE 31L
+// LockFileEx with LOCKFILE_FAIL_IMMEDIATELY: another handle holds the range.
+#define ERROR_LOCK_VIOLATION 33L
 #define ERROR_FILE_EXISTS 80L
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_DISK_FULL 112L
@@ -110,7 +113,8 @@ DWORD WINAPI GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size, DWOR
 // links are not followed, and no "." or ".." is taken out here. Lengths as
 // GetFinalPathNameByHandleA's; filePart stays null.
 DWORD WINAPI GetFullPathNameA(LPCSTR name, DWORD size, LPSTR path, LPSTR* filePart);
-// Only exclusive locks, which wait until the range is free. A lock belongs to
+// Only exclusive locks, which wait until the range is free, or with
+// LOCKFILE_FAIL_IMMEDIATELY fail at once while it is not. A lock belongs to
 // the handle that took it and lasts until it is unlocked or that handle is
 // closed, whatever other handles the process closes meanwhile.
 BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
@@ -123,3 +127,5 @@ BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWO
                          LPVOID exclude, LPVOID reserved);
 // Only with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags);
+// The thread waits this long, for a locked file to come free.
+void WINAPI Sleep(DWORD milliseconds);

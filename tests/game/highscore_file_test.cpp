@@ -284,16 +284,18 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         bool listExists;
         bool usersOwn; // list and folder belong to the user, else to root
         bool saved;
+        bool heldLocked; // another process holds a lock on the list for good
     };
     const Case cases[] = {
-        {"a read-only list", 0444, 0755, true, true, false},
-        {"a read-only list in a read-only folder", 0444, 0555, true, true, false},
-        {"a write-only list", 0200, 0755, true, true, false},
-        {"a writable list in a folder that takes no new file", 0620, 0555, true, true, true},
-        {"no list in a folder that takes no new file", 0, 0555, false, true, false},
+        {"a read-only list", 0444, 0755, true, true, false, false},
+        {"a read-only list in a read-only folder", 0444, 0555, true, true, false, false},
+        {"a write-only list", 0200, 0755, true, true, false, false},
+        {"a writable list in a folder that takes no new file", 0620, 0555, true, true, true, false},
+        {"the same list held locked", 0620, 0555, true, true, false, true},
+        {"no list in a folder that takes no new file", 0, 0555, false, true, false, false},
         // A folder like /tmp: anyone may add files, but only a file's owner may
         // remove or replace it; root's list is open to all for writing.
-        {"someone else's writable list in a shared folder", 0666, 01777, true, false, true},
+        {"someone else's writable list in a shared folder", 0666, 01777, true, false, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -316,6 +318,10 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         else
             fs::permissions(dir.root, fs::perms::others_exec, fs::perm_options::add);
         chmod(folder.c_str(), c.folderMode);
+        int holder = c.heldLocked ? open(list.c_str(), O_RDWR) : -1;
+        struct flock whole = {};
+        whole.l_type = F_WRLCK;
+        ASSERT_TRUE(holder < 0 || fcntl(holder, F_OFD_SETLK, &whole) == 0);
 
         bool ran = user.Run([&] {
             HighscoreTable table;
@@ -323,6 +329,8 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
             table.Insert("Neu", 2600);
             table.Save(list.c_str());
         });
+        if (holder >= 0)
+            close(holder);
         if (!ran)
             GTEST_SKIP() << OrdinaryUser::kSkipMessage;
         chmod(folder.c_str(), 0755);
