@@ -211,7 +211,9 @@ wait_board() {
         state=$(board_state "$WORK/board.png")
         board_agrees "$expected" "$state" "$@" && return 0
         [ "$(date +%s)" -lt "$deadline" ] || break
-        sleep 0.1
+        # A pause of random length: on a busy machine a look can take as long as the prompt's
+        # blink, and looks a blink apart would all find it in the same half.
+        sleep "$(printf '0.%02d' $((RANDOM % 45 + 5)))"
     done
     echo "expected board $expected" >&2
     echo "shown board    $state" >&2
