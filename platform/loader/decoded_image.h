@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 namespace loader {
 
@@ -33,11 +32,6 @@ struct ImageRows {
 // loader makes its texture here and has the image decoded straight into it,
 // and an image the device has no room for costs no decoding.
 typedef std::function<ImageRows(const ImageShape& shape)> RowsForImage;
-
-// An image decoded into memory of its own, as the tests take it.
-struct DecodedImage : ImageShape {
-    std::vector<uint32_t> texels; // no padding between rows
-};
 
 // True for a size within kMaxImageSide.
 bool admitsSize(uint32_t width, uint32_t height);

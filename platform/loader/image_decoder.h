@@ -10,7 +10,5 @@ namespace loader {
 // that is neither PNG nor JPEG, for any decoding failure and for a size that
 // admitsSize or `rowsFor` refuses. Rows given may be left part written.
 bool decodeImage(const uint8_t* data, size_t size, ImageShape& shape, const RowsForImage& rowsFor);
-// The same into the image's own texels.
-bool decodeImage(const uint8_t* data, size_t size, DecodedImage& image);
 
 } // namespace loader

@@ -1,4 +1,3 @@
-#include "platform/loader/image_decoder.h"
 #include "platform/loader/jpeg_decoder.h"
 #include "tests/loader/test_images.h"
 
@@ -9,14 +8,14 @@
 #include <fstream>
 #include <string>
 
-using loader::DecodedImage;
 using test_images::Bytes;
+using test_images::DecodedImage;
 
 namespace {
 
 bool decodes(const Bytes& file) {
     DecodedImage image;
-    return loader::decodeImage(file.data(), file.size(), image);
+    return test_images::decodeImage(file.data(), file.size(), image);
 }
 
 Bytes text(const std::string& content) {

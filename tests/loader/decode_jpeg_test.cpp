@@ -1,12 +1,11 @@
-#include "platform/loader/image_decoder.h"
 #include "tests/loader/test_images.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-using loader::DecodedImage;
 using test_images::Bytes;
+using test_images::DecodedImage;
 
 namespace {
 
@@ -48,7 +47,7 @@ TEST(DecodeJpeg, ColourImageComesOutOpaqueWithItsColours) {
         SCOPED_TRACE(progressive ? "progressive" : "baseline");
         const Bytes file = quadrantJpeg(progressive);
         DecodedImage image;
-        ASSERT_TRUE(loader::decodeImage(file.data(), file.size(), image));
+        ASSERT_TRUE(test_images::decodeImage(file.data(), file.size(), image));
         EXPECT_EQ(32u, image.width);
         EXPECT_EQ(32u, image.height);
         EXPECT_FALSE(image.hasAlpha);
@@ -68,7 +67,7 @@ TEST(DecodeJpeg, GreyImageBecomesGreyTexels) {
             samples.push_back(uint8_t(x * 16));
     const Bytes file = test_images::encodeJpeg(16, 8, 1, samples);
     DecodedImage image;
-    ASSERT_TRUE(loader::decodeImage(file.data(), file.size(), image));
+    ASSERT_TRUE(test_images::decodeImage(file.data(), file.size(), image));
     ASSERT_EQ(16u * 8u, image.texels.size());
     for (int x = 0; x < 16; ++x) {
         const uint32_t texel = image.texels[3 * 16 + x];
@@ -84,11 +83,11 @@ TEST(DecodeJpeg, SidesUpTo4096AreAccepted) {
     };
     const Bytes wide = greyJpeg(4096, 8);
     DecodedImage image;
-    ASSERT_TRUE(loader::decodeImage(wide.data(), wide.size(), image));
+    ASSERT_TRUE(test_images::decodeImage(wide.data(), wide.size(), image));
     EXPECT_EQ(4096u, image.width);
 
     for (const Bytes& file : {greyJpeg(4097, 8), greyJpeg(8, 4097)}) {
         DecodedImage refused;
-        EXPECT_FALSE(loader::decodeImage(file.data(), file.size(), refused));
+        EXPECT_FALSE(test_images::decodeImage(file.data(), file.size(), refused));
     }
 }

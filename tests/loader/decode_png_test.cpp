@@ -1,17 +1,16 @@
-#include "platform/loader/image_decoder.h"
 #include "tests/loader/test_images.h"
 
 #include <gtest/gtest.h>
 
-using loader::DecodedImage;
 using test_images::Bytes;
+using test_images::DecodedImage;
 using test_images::PngRecipe;
 
 namespace {
 
 DecodedImage decode(const Bytes& file) {
     DecodedImage image;
-    EXPECT_TRUE(loader::decodeImage(file.data(), file.size(), image));
+    EXPECT_TRUE(test_images::decodeImage(file.data(), file.size(), image));
     return image;
 }
 
@@ -118,6 +117,6 @@ TEST(DecodePng, SidesUpTo4096AreAccepted) {
 
     for (const Bytes& file : {greyPng(4097, 1), greyPng(1, 4097)}) {
         DecodedImage refused;
-        EXPECT_FALSE(loader::decodeImage(file.data(), file.size(), refused));
+        EXPECT_FALSE(test_images::decodeImage(file.data(), file.size(), refused));
     }
 }

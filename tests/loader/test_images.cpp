@@ -1,13 +1,29 @@
 #include "tests/loader/test_images.h"
 
+#include "platform/loader/image_decoder.h"
+
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <stdexcept>
 
 #include <jpeglib.h>
 #include <zlib.h>
 
 namespace test_images {
+
+bool decodeImage(const uint8_t* data, size_t size, DecodedImage& image) {
+    std::unique_ptr<uint32_t, decltype(&std::free)> texels(nullptr, &std::free);
+    const bool decoded =
+        loader::decodeImage(data, size, image, [&texels](const loader::ImageShape& shape) {
+            const size_t count = size_t(shape.width) * shape.height;
+            texels.reset(static_cast<uint32_t*>(std::calloc(count, sizeof(uint32_t))));
+            return loader::ImageRows{texels.get(), shape.width};
+        });
+    if (decoded)
+        image.texels.assign(texels.get(), texels.get() + size_t(image.width) * image.height);
+    return decoded;
+}
 
 namespace {
 

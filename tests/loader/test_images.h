@@ -2,6 +2,8 @@
 // to write them to, so no binary image needs to be kept in the repository.
 #pragma once
 
+#include "platform/loader/decoded_image.h"
+
 #include <png.h>
 
 #include <cstdint>
@@ -11,6 +13,15 @@
 namespace test_images {
 
 typedef std::vector<uint8_t> Bytes;
+
+// An image decoded into memory of its own, to look at what the decoders write.
+struct DecodedImage : loader::ImageShape {
+    std::vector<uint32_t> texels; // no padding between rows
+};
+
+// Decodes into memory that stays untouched where no data reaches, as a texture's does, so a file
+// that ends early costs only what it filled; copied into the image only when whole.
+bool decodeImage(const uint8_t* data, size_t size, DecodedImage& image);
 
 // A PNG as it is stored: rows packed in the file's own layout (16-bit samples
 // big-endian), height rows of the row size that colour type and depth give.
