@@ -277,10 +277,11 @@ cpu_ms() {
 
 game_cpu_ms() { cpu_ms "$GAME_PID"; }
 
-# Waits for the game to end by itself, which it must do with status 0.
+# Waits up to $1 seconds (10 unless given) for the game to end by itself, which it must do
+# with status 0.
 wait_game_end() {
-    local i status=0
-    for i in $(seq $((10 * 20 * WAIT_SCALE))); do
+    local i status=0 timeout=${1:-10}
+    for i in $(seq $((timeout * 20 * WAIT_SCALE))); do
         game_running || break
         sleep 0.05
     done

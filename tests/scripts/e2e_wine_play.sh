@@ -114,26 +114,12 @@ start_windows_game() {
     FIRST_FRAME_MS=$((($(date +%s%N) - started) / 1000000))
 }
 
-# True once the game's process has ended (and only waits for `wait` to collect its status).
-game_ended() {
-    [ "$(cut -d' ' -f3 "/proc/$GAME_PID/stat" 2>/dev/null || echo Z)" = Z ]
-}
-
 # Ends the game with a click on its close box; it must end with status 0.
 close_windows_game() {
     eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"
     xdotool mousemove $((X + WIDTH - CLOSE_BOX_FROM_RIGHT)) $((Y + CLOSE_BOX_Y)) click 1
     window_gone "Quorvel 2.0" 30 || fail "the close box did not close the window"
-    local i
-    for i in $(seq 300); do
-        game_ended && break
-        sleep 0.1
-    done
-    game_ended || fail "the game went on after its window closed"
-    local status=0
-    wait "$GAME_PID" || status=$?
-    GAME_PID=""
-    [ "$status" -eq 0 ] || fail "the game ended with status $status"
+    wait_game_end 30
 }
 
 # Waits until the drop-down menu is "open" or "closed" ($1), as its white shows or not.
