@@ -85,30 +85,29 @@ title_pattern() {
         -e 's/[\x80-\xff][\x80-\xff]*/.+/g')"
 }
 
-# Waits for a top-level window of exactly this title; prints its id.
-wait_window() {
-    local pattern timeout=${2:-10} i id
-    pattern=$(title_pattern "$1")
+# Runs the command every 50 ms until it succeeds, for up to $1 seconds; false if it never does.
+wait_for() {
+    local timeout=$1 i
+    shift
     for i in $(seq $((timeout * 20 * WAIT_SCALE))); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
+        "$@" && return 0
         sleep 0.05
     done
     return 1
 }
 
-window_gone() {
-    local pattern timeout=${2:-10} i
-    pattern=$(title_pattern "$1")
-    for i in $(seq $((timeout * 20 * WAIT_SCALE))); do
-        xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    return 1
+# The id of a shown top-level window whose title matches the pattern; false for none.
+shown_window() {
+    local id
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && echo "$id"
 }
+no_shown_window() { ! shown_window "$1" >/dev/null; }
+
+# Waits for a top-level window of exactly this title; prints its id.
+wait_window() { wait_for "${2:-10}" shown_window "$(title_pattern "$1")"; }
+
+window_gone() { wait_for "${2:-10}" no_shown_window "$(title_pattern "$1")"; }
 
 # Sets CLIENT_X and CLIENT_Y, the screen position of the main window's client area.
 find_client_area() {
@@ -250,22 +249,20 @@ ENTRY_ACTION_MODUS=38
 ENTRY_SPIEL_BEENDEN=64
 ENTRY_HIGHSCORELISTE=13
 ENTRY_CREDITS=38
+# The game's shown window that is not among those in $1; false for none.
+window_beyond() {
+    local id
+    id=$(comm -13 <(echo "$1") <(game_windows) | head -1 || true)
+    [ -n "$id" ] && echo "$id"
+}
+window_closed() { ! grep -qx "$1" <<<"$(game_windows)"; }
 choose_menu() {
-    local title_x=$1 entry_y=$2 before drop_down="" i
+    local title_x=$1 entry_y=$2 before drop_down
     before=$(game_windows)
     xdotool mousemove $((CLIENT_X + title_x)) $((CLIENT_Y - 12)) click 1
-    for i in $(seq $((5 * 20 * WAIT_SCALE))); do
-        drop_down=$(comm -13 <(echo "$before") <(game_windows) | head -1)
-        [ -n "$drop_down" ] && break
-        sleep 0.05
-    done
-    [ -n "$drop_down" ] || fail "the menu at $title_x did not open"
+    drop_down=$(wait_for 5 window_beyond "$before") || fail "the menu at $title_x did not open"
     xdotool mousemove $((CLIENT_X + title_x + 30)) $((CLIENT_Y + entry_y)) click 1
-    for i in $(seq $((5 * 20 * WAIT_SCALE))); do
-        grep -qx "$drop_down" <<<"$(game_windows)" || return 0
-        sleep 0.05
-    done
-    fail "the menu at $title_x stayed open"
+    wait_for 5 window_closed "$drop_down" || fail "the menu at $title_x stayed open"
 }
 
 # Milliseconds of CPU time the process has used so far.
@@ -279,13 +276,10 @@ game_cpu_ms() { cpu_ms "$GAME_PID"; }
 
 # Waits up to $1 seconds (10 unless given) for the game to end by itself, which it must do
 # with status 0.
+game_stopped() { ! game_running; }
 wait_game_end() {
-    local i status=0 timeout=${1:-10}
-    for i in $(seq $((timeout * 20 * WAIT_SCALE))); do
-        game_running || break
-        sleep 0.05
-    done
-    game_running && fail "the game did not end"
+    local status=0
+    wait_for "${1:-10}" game_stopped || fail "the game did not end"
     wait "$GAME_PID" || status=$?
     GAME_PID=""
     [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$WORK/game.log")"
