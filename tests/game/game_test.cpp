@@ -1,5 +1,4 @@
 #include "Game.h"
-#include "Graphics.h"
 #include "tests/game/game_test_device.h"
 #include "tests/support/scripted_draws.h"
 
@@ -9,16 +8,10 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// Every class that owns the device, a texture or a vertex buffer is one of these two, derives
-// from one or holds one, so none can be copied and have its objects released twice.
-static_assert(!std::is_copy_constructible_v<Sprite> && !std::is_copy_assignable_v<Sprite> &&
-              !std::is_copy_constructible_v<Graphics> && !std::is_copy_assignable_v<Graphics>);
 
 class GameTest : public GameDeviceTest {
 protected:
