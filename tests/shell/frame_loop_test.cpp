@@ -59,6 +59,7 @@ TEST_F(FrameLoopTest, TimeInAModalBoxCountsInTheNextPass) {
 // click is played: the same shutdown.
 TEST_F(FrameLoopTest, NormalRunShowsTheWindowAndGivesEverythingBack) {
     for (const bool terminated : {false, true}) {
+        SCOPED_TRACE(terminated ? "ended by SIGTERM" : "ended by the close box");
         headless::Click(10, 10);
         if (terminated) {
             headless::WatchEndRequests();
