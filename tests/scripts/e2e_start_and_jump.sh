@@ -1,6 +1,7 @@
 # The game starts under X: the window appears with its first frame at once, idles cheaply at
 # the start prompt (and lets the X server idle too), shows 32 pegs around the empty centre, and a click on peg 4 and then on the
-# centre makes the jump. Quitting from the menu leaves both highscore files.
+# centre makes the jump. Quitting from the menu leaves both highscore files. Started as `nohup`
+# starts it, a hang-up and a Ctrl-C leave it running; SIGTERM ends it, and it saves.
 # ctest: run alone (it times the start and the idle CPU use)
 source "$(dirname "$0")/e2e_common.bash"
 
@@ -67,8 +68,24 @@ wait_board "$(board_with 4 16)" 10 4 16 || fail "peg 4 was not selected"
 click_hole 16
 wait_board "$(board_with 16 4 9)" 10 4 9 16 || fail "the jump from 4 over 9 into the centre is not shown"
 
+lists_saved() {
+    for file in highscoreaction.dat highscorenormal.dat; do
+        [ "$(stat -c %s "$GAME_DIR/$file")" -ge 120 ] || fail "$file is missing or short"
+    done
+}
 quit_game
-for file in highscoreaction.dat highscorenormal.dat; do
-    [ "$(stat -c %s "$GAME_DIR/$file")" -ge 120 ] || fail "$file is missing or short"
-done
+lists_saved
+
+# A closed terminal's hang-up and Ctrl-C, ignored as nohup and a shell's background job start
+# the game, stay ignored.
+rm "$GAME_DIR"/highscore*.dat
+(cd "$GAME_DIR" && trap '' INT && exec nohup "$GAME" >"$WORK/game.log" 2>&1) &
+GAME_PID=$!
+wait_window "Quorvel 2.0" 20 >/dev/null || fail "the window \"Quorvel 2.0\" did not appear"
+kill -HUP "$GAME_PID"
+kill -INT "$GAME_PID"
+if wait_for 2 game_stopped; then fail "an ignored hang-up or Ctrl-C ended the game"; fi
+kill -TERM "$GAME_PID"
+wait_game_end
+lists_saved
 echo "PASS"
