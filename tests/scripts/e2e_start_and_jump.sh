@@ -76,15 +76,13 @@ lists_saved() {
 quit_game
 lists_saved
 
-# A closed terminal's hang-up and Ctrl-C, ignored as nohup and a shell's background job start
-# the game, stay ignored.
+# Under nohup, with Ctrl-C ignored as a shell starts a background job.
 rm "$GAME_DIR"/highscore*.dat
 (cd "$GAME_DIR" && trap '' INT && exec nohup "$GAME" >"$WORK/game.log" 2>&1) &
 GAME_PID=$!
 wait_window "Quorvel 2.0" 20 >/dev/null || fail "the window \"Quorvel 2.0\" did not appear"
-kill -HUP "$GAME_PID"
-kill -INT "$GAME_PID"
-if wait_for 2 game_stopped; then fail "an ignored hang-up or Ctrl-C ended the game"; fi
+kill -HUP "$GAME_PID" && kill -INT "$GAME_PID"
+! wait_for 2 game_stopped || fail "an ignored hang-up or Ctrl-C ended the game"
 kill -TERM "$GAME_PID"
 wait_game_end
 lists_saved
