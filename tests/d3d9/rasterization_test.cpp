@@ -47,12 +47,7 @@ TEST_F(DeviceTest, AlphaBlendingLeavesReplacesOrMixesTheTarget) {
     const uint32_t g = (0 * 128 + 0x40 * 127 + 127) / 255;
     const uint32_t b = (0 * 128 + 0x80 * 127 + 127) / 255;
     EXPECT_EQ(pixel(25, 5), 0xFF000000u | r << 16 | g << 8 | b);
-    IDirect3DTexture9* fresh = nullptr;
-    ASSERT_EQ(
-        device->CreateTexture(10, 10, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &fresh, nullptr),
-        S_OK);
-    owned.push_back(fresh);
-    drawQuad(fresh, 30, 0, 40, 10);
+    drawQuad(makeUntouchedTexture(10, 10, D3DFMT_A8R8G8B8), 30, 0, 40, 10);
     EXPECT_EQ(pixel(35, 5), 0xFF204080u) << "a new texture, never written, is transparent";
 }
 
