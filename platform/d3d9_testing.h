@@ -17,6 +17,7 @@ struct Faults {
     int failCreateVertexBuffer = 0;  // the next N CreateVertexBuffer calls fail
     int failVertexBufferLock = 0;    // the next N IDirect3DVertexBuffer9::Lock calls fail
     int failCreateTexture = 0;       // the next N CreateTexture calls fail
+    int failZeroedMemory = 0;        // the next N blocks of texels or alpha runs find no memory
 };
 Faults& faults();
 void resetFaults();

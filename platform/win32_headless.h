@@ -22,7 +22,7 @@
 //   action and turns it into messages. So each pass of the frame loop plays
 //   exactly one action, and the frames drawn between two actions are one pass
 //   of the loop each.
-// * Window actions (Click, DoubleClick, ChooseMenu, PressCloseBox) go to the main window,
+// * Window actions (Click, DoubleClick, ChooseMenu, OpenMenu, PressCloseBox) go to the main window,
 //   the most recently created top-level window that still exists. One that the
 //   user could not do (window hidden or disabled, point outside the client
 //   area, menu item greyed or missing) delivers nothing and is listed in
@@ -37,9 +37,13 @@
 //   and if it still stays open it is ended with result -1 and marked
 //   `abandoned`. The action that did not fit stays in the script for whoever
 //   comes next.
+// * A drop-down opened by OpenMenu runs its modal loop too: it takes the clock
+//   actions in passing, then a ChooseMenu (a choice from it, delivered after it
+//   closes); any other action, or none left, closes it and stays in the script.
 // * Opening and closing a box or dialog uncovers the visible top-level windows
 //   behind it: each gets a WM_PAINT, the first while the box or dialog is up,
-//   as it would after being overlapped on screen.
+//   as it would after being overlapped on screen. A drop-down uncovers them
+//   when it closes.
 // * An end request (SIGTERM, SIGHUP, SIGINT to the test process), once the
 //   test called WatchEndRequests, is taken at the next poll or modal wait,
 //   outside the script: WM_CLOSE is posted to every top-level window, as the
@@ -103,6 +107,9 @@ void DoubleClick(int x, int y);
 // A menu item chosen on the main window's menu bar: WM_COMMAND with the id in
 // the low word (0 in the high word, lParam 0). Refused when the item is greyed.
 void ChooseMenu(UINT commandId);
+// A click on the main window's menu bar (WM_NCLBUTTONDOWN, HTMENU): a
+// drop-down opens and holds the program until it closes.
+void OpenMenu();
 // The main window's close box: WM_CLOSE.
 void PressCloseBox();
 // Nothing happens for `passes` polls of the loop taking the script.
@@ -194,7 +201,7 @@ struct Frame {
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixels; // 0xAARRGGBB, row-major
-    bool duringModal = false;     // a box or dialog was up
+    bool duringModal = false;     // a box, dialog or drop-down was up
 };
 const std::vector<Frame>& Frames();
 

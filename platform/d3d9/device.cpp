@@ -1,6 +1,7 @@
 // The device's life, its states, its resources and the frame calls.
 #include <d3d9.h>
 #include "platform/d3d9/frame_journal.h"
+#include "platform/d3d9/out_of_memory.h"
 #include "platform/d3d9/texture_memory.h"
 #include "platform/d3d9/watch.h"
 #include "platform/surface.h"
@@ -127,9 +128,11 @@ HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, 
     if ((flags & D3DCLEAR_TARGET) == 0) {
         return S_OK;
     }
-    journal->take(
-        d3d9_internal::clearCommand(color | kOpaque, rects, count, int(width), int(height)));
-    return S_OK;
+    return d3d9_internal::resultWithinMemory([&] {
+        journal->take(
+            d3d9_internal::clearCommand(color | kOpaque, rects, count, int(width), int(height)));
+        return S_OK;
+    });
 }
 
 HRESULT IDirect3DDevice9::BeginScene() {
@@ -154,8 +157,10 @@ HRESULT IDirect3DDevice9::Present(const RECT* /*source*/, const RECT* /*dest*/, 
         return D3DERR_INVALIDCALL;
     }
     HWND target = overrideWindow != nullptr ? overrideWindow : window;
-    journal->present(target->surface);
-    return S_OK;
+    return d3d9_internal::resultWithinMemory([&] {
+        journal->present(target->surface);
+        return S_OK;
+    });
 }
 
 UINT IDirect3DDevice9::GetAvailableTextureMem() {
@@ -185,13 +190,14 @@ HRESULT IDirect3DDevice9::CreateTexture(UINT texWidth, UINT texHeight, UINT /*le
     if (!d3d9_internal::takeTextureMemory(texWidth, texHeight)) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
-    try {
+    const HRESULT made = d3d9_internal::resultWithinMemory([&] {
         *texture = new IDirect3DTexture9(texWidth, texHeight, format, pool);
-    } catch (...) {
+        return S_OK;
+    });
+    if (FAILED(made)) {
         d3d9_internal::returnTextureMemory(texWidth, texHeight);
-        throw;
     }
-    return S_OK;
+    return made;
 }
 
 HRESULT IDirect3DDevice9::CreateVertexBuffer(UINT length, DWORD /*usage*/, DWORD bufferFvf,
@@ -207,8 +213,10 @@ HRESULT IDirect3DDevice9::CreateVertexBuffer(UINT length, DWORD /*usage*/, DWORD
     if (length > kMaxVertexBufferBytes || d3d9_watch::refuses(d3d9_watch::Request::VertexBuffer)) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
-    *buffer = new IDirect3DVertexBuffer9(length, bufferFvf);
-    return S_OK;
+    return d3d9_internal::resultWithinMemory([&] {
+        *buffer = new IDirect3DVertexBuffer9(length, bufferFvf);
+        return S_OK;
+    });
 }
 
 HRESULT IDirect3DDevice9::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {

@@ -1,6 +1,9 @@
 #include <d3d9.h>
+#include "platform/d3d9/out_of_memory.h"
 #include "platform/d3d9/watch.h"
 #include "platform/surface.h"
+
+#include <new>
 
 IDirect3D9::IDirect3D9() {
     d3d9_watch::made(d3d9_watch::Kind::Direct3D);
@@ -14,7 +17,7 @@ IDirect3D9* Direct3DCreate9(UINT sdkVersion) {
     if (sdkVersion != D3D_SDK_VERSION || d3d9_watch::refuses(d3d9_watch::Request::Direct3D)) {
         return nullptr;
     }
-    return new IDirect3D9();
+    return new (std::nothrow) IDirect3D9();
 }
 
 HRESULT IDirect3D9::CreateDevice(UINT adapter, D3DDEVTYPE /*type*/, HWND focusWindow,
@@ -52,6 +55,9 @@ HRESULT IDirect3D9::CreateDevice(UINT adapter, D3DDEVTYPE /*type*/, HWND focusWi
     if (params->BackBufferWidth > maxSide || params->BackBufferHeight > maxSide) {
         return D3DERR_INVALIDCALL;
     }
-    *device = new IDirect3DDevice9(this, window, params->BackBufferWidth, params->BackBufferHeight);
-    return S_OK;
+    return d3d9_internal::resultWithinMemory([&] {
+        *device =
+            new IDirect3DDevice9(this, window, params->BackBufferWidth, params->BackBufferHeight);
+        return S_OK;
+    });
 }

@@ -3,6 +3,7 @@
 // vertices it reads.
 #include <d3d9.h>
 #include "platform/d3d9/frame_journal.h"
+#include "platform/d3d9/out_of_memory.h"
 #include "platform/d3d9/watch.h"
 
 namespace {
@@ -51,16 +52,18 @@ HRESULT IDirect3DDevice9::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex,
         return S_OK;
     }
 
-    const auto* texture = static_cast<const IDirect3DTexture9*>(boundTexture);
-    // What a locked texture or buffer holds may still change: the draw reads
-    // it now, as the frame so far is drawn first.
-    if ((texture != nullptr && texture->locked) || stream->locked) {
-        journal->drawRecorded();
-    }
-    journal->take(d3d9_internal::drawCommand(
-        texture != nullptr ? texture->image : nullptr, stream->bytes,
-        streamOffset + uint64_t(startVertex) * streamStride, streamStride, primitiveCount,
-        renderStates[D3DRS_CULLMODE], d3d9_internal::PixelPipeline(renderStates, stageStates[0]),
-        int(width), int(height)));
-    return S_OK;
+    auto* texture = static_cast<IDirect3DTexture9*>(boundTexture);
+    return d3d9_internal::resultWithinMemory([&] {
+        // What a locked texture or buffer holds may still change: the draw reads
+        // it now, as the frame so far is drawn first.
+        if ((texture != nullptr && texture->locked) || stream->locked) {
+            journal->drawRecorded();
+        }
+        journal->take(d3d9_internal::drawCommand(
+            texture != nullptr ? texture->measuredImage() : nullptr, stream->bytes,
+            streamOffset + uint64_t(startVertex) * streamStride, streamStride, primitiveCount,
+            renderStates[D3DRS_CULLMODE],
+            d3d9_internal::PixelPipeline(renderStates, stageStates[0]), int(width), int(height)));
+        return S_OK;
+    });
 }

@@ -16,6 +16,8 @@ struct TexelImage {
     int height = 0;
     ZeroedArray<uint32_t> texels;    // 0xAARRGGBB, row-major
     ZeroedArray<AlphaRun> alphaRuns; // one per texel
+    // Measured when the texture is unlocked, or drawn before it ever was.
+    bool alphaRunsMeasured = false;
 };
 
 } // namespace d3d9_internal

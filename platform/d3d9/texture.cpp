@@ -1,5 +1,6 @@
 #include <d3d9.h>
 #include "platform/d3d9/alpha_runs.h"
+#include "platform/d3d9/out_of_memory.h"
 #include "platform/d3d9/texel_image.h"
 #include "platform/d3d9/texture_memory.h"
 #include "platform/d3d9/watch.h"
@@ -15,6 +16,7 @@ const uint32_t kOpaque = 0xFF000000u;
 void measureImageRuns(d3d9_internal::TexelImage& image) {
     d3d9_internal::measureAlphaRuns(image.texels.data(), image.texels.size(), image.width,
                                     image.alphaRuns.data());
+    image.alphaRunsMeasured = true;
 }
 
 } // namespace
@@ -29,8 +31,8 @@ IDirect3DTexture9::IDirect3DTexture9(UINT width, UINT height, D3DFORMAT format, 
     if (format == D3DFMT_X8R8G8B8) {
         std::fill(image->texels.begin(), image->texels.end(), kOpaque);
     }
+    // Its runs wait for the first unlock: a new texture is almost always filled first.
     image->alphaRuns = d3d9_internal::ZeroedArray<d3d9_internal::AlphaRun>(count);
-    measureImageRuns(*image);
     d3d9_watch::made(d3d9_watch::Kind::Texture);
 }
 
@@ -55,14 +57,16 @@ HRESULT IDirect3DTexture9::LockRect(UINT level, D3DLOCKED_RECT* lockedRect, cons
         area = *rect;
     }
     // A frame that drew the texture keeps the texels it drew.
-    if (image.use_count() > 1) {
-        image = std::make_shared<d3d9_internal::TexelImage>(*image);
-    }
-    lockedRect->Pitch = INT(width * sizeof(uint32_t));
-    lockedRect->pBits =
-        image->texels.data() + std::size_t(area.top) * width + std::size_t(area.left);
-    locked = true;
-    return S_OK;
+    return d3d9_internal::resultWithinMemory([&] {
+        if (image.use_count() > 1) {
+            image = std::make_shared<d3d9_internal::TexelImage>(*image);
+        }
+        lockedRect->Pitch = INT(width * sizeof(uint32_t));
+        lockedRect->pBits =
+            image->texels.data() + std::size_t(area.top) * width + std::size_t(area.left);
+        locked = true;
+        return S_OK;
+    });
 }
 
 HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
@@ -77,6 +81,13 @@ HRESULT IDirect3DTexture9::UnlockRect(UINT level) {
     }
     measureImageRuns(*image);
     return S_OK;
+}
+
+const std::shared_ptr<d3d9_internal::TexelImage>& IDirect3DTexture9::measuredImage() {
+    if (!image->alphaRunsMeasured) {
+        measureImageRuns(*image);
+    }
+    return image;
 }
 
 const uint32_t* IDirect3DTexture9::Texels() const {

@@ -1,4 +1,5 @@
 #include <d3d9.h>
+#include "platform/d3d9/out_of_memory.h"
 #include "platform/d3d9/watch.h"
 
 IDirect3DVertexBuffer9::IDirect3DVertexBuffer9(UINT length, DWORD fvf)
@@ -23,12 +24,14 @@ HRESULT IDirect3DVertexBuffer9::Lock(UINT offset, UINT size, void** data, DWORD 
         return D3DERR_INVALIDCALL;
     }
     // A frame that drew from the buffer keeps the vertices it drew.
-    if (bytes.use_count() > 1) {
-        bytes = std::make_shared<std::vector<uint8_t>>(*bytes);
-    }
-    *data = bytes->data() + offset;
-    locked = true;
-    return S_OK;
+    return d3d9_internal::resultWithinMemory([&] {
+        if (bytes.use_count() > 1) {
+            bytes = std::make_shared<std::vector<uint8_t>>(*bytes);
+        }
+        *data = bytes->data() + offset;
+        locked = true;
+        return S_OK;
+    });
 }
 
 HRESULT IDirect3DVertexBuffer9::Unlock() {

@@ -14,7 +14,7 @@ enum class Kind { Direct3D, Device, Texture, VertexBuffer };
 void made(Kind kind);
 void freed(Kind kind);
 
-enum class Request { Direct3D, Device, Texture, VertexBuffer, VertexBufferLock };
+enum class Request { Direct3D, Device, Texture, VertexBuffer, VertexBufferLock, ZeroedMemory };
 // True when this request is to fail as it would on a card without the resources.
 bool refuses(Request request);
 

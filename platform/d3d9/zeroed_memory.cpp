@@ -1,4 +1,5 @@
 #include "platform/d3d9/zeroed_memory.h"
+#include "platform/d3d9/watch.h"
 
 #include <sys/mman.h>
 
@@ -38,6 +39,8 @@ void* mapHugePages(std::size_t bytes) {
 } // namespace
 
 void* takeZeroedMemory(std::size_t bytes) {
+    if (d3d9_watch::refuses(d3d9_watch::Request::ZeroedMemory))
+        throw std::bad_alloc();
     if (bytes >= kHugePage)
         return mapHugePages(bytes);
     void* block = std::calloc(bytes == 0 ? 1 : bytes, 1);

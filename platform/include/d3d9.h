@@ -11,7 +11,8 @@
 // Textures share one budget of texture memory, 256 MB as on a card of the
 // game's time, four bytes a texel: a CreateTexture beyond what is left fails
 // with D3DERR_OUTOFVIDEOMEMORY and allocates nothing; a freed texture gives
-// its share back.
+// its share back. A call that finds no memory for what it makes or copies
+// fails with E_OUTOFMEMORY; no call lets an exception out.
 //
 // Drawing: triangle lists of pre-transformed vertices (FVF 0x104: x, y, z,
 // rhw, u, v) from stream 0, with the texture of stage 0.
@@ -139,6 +140,7 @@ enum D3DTEXTUREOP {
 #define D3DERR_INVALIDCALL ((HRESULT)0x8876086C)
 #define D3DERR_NOTAVAILABLE ((HRESULT)0x8876086A)
 #define D3DERR_OUTOFVIDEOMEMORY ((HRESULT)0x8876017C)
+#define E_OUTOFMEMORY ((HRESULT)0x8007000E)
 
 struct D3DPRESENT_PARAMETERS {
     UINT BackBufferWidth;
@@ -218,8 +220,10 @@ private:
     D3DFORMAT format = D3DFMT_A8R8G8B8;
     D3DPOOL pool = D3DPOOL_DEFAULT;
     bool locked = false;
-    // Shared with the frames that drew it; alpha runs measured at each unlock.
+    // Shared with the frames that drew it.
     std::shared_ptr<d3d9_internal::TexelImage> image;
+    // The image with its alpha runs measured, for a draw.
+    const std::shared_ptr<d3d9_internal::TexelImage>& measuredImage();
 };
 
 class IDirect3DVertexBuffer9 : public IUnknown {

@@ -5,6 +5,9 @@
 
 #define D3DX_DEFAULT ((UINT)-1)
 
+// D3DX's errors: failure, facility 0x876, codes from 2900 in the order D3DX lists them.
+#define D3DXERR_INVALIDDATA ((HRESULT)0x88760B59) // 2905
+
 struct D3DXIMAGE_INFO {
     UINT Width;
     UINT Height;
@@ -25,7 +28,9 @@ struct PALETTEENTRY {
 // written the Windows way ("Grafik\\holz.jpg", "Grafik//0.png") names the same
 // file as its forward-slash form. Texels exactly equal to colorKey (ARGB)
 // become transparent black; 0 means no key. On failure nothing is stored in
-// *texture and a failure result is returned.
+// *texture and the result tells why: D3DXERR_INVALIDDATA for a file that is
+// missing, unreadable or no image this loader decodes, E_OUTOFMEMORY when
+// memory runs out, and the device's own failure when it refuses the texture.
 //
 // The texture always has one level; width and height may only ask for the
 // image's own size (D3DX_DEFAULT or 0 mean just that), as nothing is scaled.

@@ -156,12 +156,15 @@ struct WNDCLASSEXA {
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
+#define WM_NCLBUTTONDOWN 0x00A1
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_LBUTTONDOWN 0x0201
 
 // Mouse key state in a button message's wParam.
 #define MK_LBUTTON 0x0001
+// Where a non-client click landed: on the menu bar.
+#define HTMENU 5
 
 #define BN_CLICKED 0
 

@@ -22,17 +22,16 @@ uint64_t textureBytes(uint32_t width, uint32_t height) {
 HRESULT loadTexture(IDirect3DDevice9* device, const char* srcFile, UINT width, UINT height,
                     DWORD usage, D3DFORMAT format, D3DPOOL pool, D3DCOLOR colorKey,
                     D3DXIMAGE_INFO* srcInfo, IDirect3DTexture9** texture) {
-    // Kept for the next load: the game loads its images one after another on one thread.
-    static loader::FileBytes bytes;
+    loader::FileBytes bytes;
     if (!loader::readFile(loader::localPath(srcFile), bytes))
-        return E_FAIL;
+        return D3DXERR_INVALIDDATA;
 
     // Asked as soon as the file's header tells the size, so an image the
     // device has no room for is refused without being decoded; one it takes
     // is decoded straight into its texture.
     const D3DFORMAT textureFormat = format == D3DFMT_UNKNOWN ? D3DFMT_A8R8G8B8 : format;
     loader::TextureUpload upload(device, usage, textureFormat, pool);
-    HRESULT refusal = E_FAIL;
+    HRESULT refusal = D3DXERR_INVALIDDATA;
     auto textureRows = [&](const loader::ImageShape& shape) {
         if (!isOwnSize(width, shape.width) || !isOwnSize(height, shape.height)) {
             refusal = D3DERR_INVALIDCALL;
@@ -43,13 +42,15 @@ HRESULT loadTexture(IDirect3DDevice9* device, const char* srcFile, UINT width, U
             return loader::ImageRows();
         }
         const loader::ImageRows rows = upload.create(shape.width, shape.height);
-        refusal = upload.failure();
+        if (!rows.first)
+            refusal = upload.failure();
         return rows;
     };
     loader::ImageShape image;
     if (!loader::decodeImage(bytes.data.get(), bytes.size, image, textureRows))
         return refusal;
-    upload.handOn(colorKey, texture);
+    upload.clearColourKey(colorKey);
+    upload.storeUnlocked(texture);
     if (srcInfo) {
         srcInfo->Width = image.width;
         srcInfo->Height = image.height;
@@ -76,6 +77,6 @@ HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, const char* srcFi
         return loadTexture(device, srcFile, width, height, usage, format, pool, colorKey, srcInfo,
                            texture);
     } catch (const std::bad_alloc&) {
-        return E_FAIL;
+        return E_OUTOFMEMORY;
     }
 }

@@ -2,7 +2,7 @@
 // The file loader and the fuzz target share this entry.
 #pragma once
 
-#include "platform/loader/decoded_image.h"
+#include "platform/loader/image_rows.h"
 
 namespace loader {
 

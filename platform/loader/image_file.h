@@ -18,18 +18,16 @@ constexpr size_t kMaxFileBytes = size_t(16) << 20;
 // become slashes and runs of slashes collapse; letter case stays as written.
 std::string localPath(const char* path);
 
-// A file's content, in memory kept from one read to the next and not cleared
-// before it: a start that reads a file of the largest size sixty times faults
-// its pages in once, not sixty times.
+// A file's content, in memory of its own size, not cleared before the read.
 struct FileBytes {
     std::unique_ptr<uint8_t[]> data;
     size_t size = 0;
-    size_t capacity = 0;
 };
 
 // The whole content of a regular file of at most kMaxFileBytes. False, without
 // waiting or reading, for anything else under that name (a FIFO, a device, a
-// socket, a folder, a larger file), and when the file cannot be read.
+// socket, a folder, a larger file), and when the file cannot be read; throws
+// std::bad_alloc when there is no memory for it.
 bool readFile(const std::string& path, FileBytes& bytes);
 
 } // namespace loader

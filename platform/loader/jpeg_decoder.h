@@ -1,14 +1,12 @@
 // JPEG decoding with libjpeg: grey and colour images become opaque RGB texels.
 #pragma once
 
-#include "platform/loader/decoded_image.h"
+#include "platform/loader/image_rows.h"
 
 namespace loader {
 
-// A progressive file can refine the whole image scan after scan almost without limit, each scan
-// of a 4096-square image costing some 4 ms here. Real progressive files use about ten (libjpeg's
-// own script ten for colour, six for grey); 64, a band of its own for each coefficient, is six
-// times that and bounds what the scans add to the worst file to about a quarter of a second.
+// Real progressive files use about ten scans; 64 gives each coefficient a band of its own and
+// bounds what a file refining the image without end can cost.
 constexpr int kMaxJpegScans = 64;
 
 bool hasJpegSignature(const uint8_t* data, size_t size);

@@ -13,11 +13,11 @@ namespace loader {
 
 namespace {
 
-// The file as libpng is handed it: only the chunks that make the picture, the critical ones and
+// The file as libpng is handed it: only the chunks the picture needs, the critical ones and
 // tRNS. Every other chunk (text, profiles, anything unknown) is passed over unread, so whatever
 // its length it costs no memory, no inflating and no checksum; and a chunk whose declared
 // length runs past the end of the file stops the decoding before libpng sees its header.
-struct DrawnChunks {
+struct NeededChunks {
     const uint8_t* data = nullptr;
     size_t size = 0;
     size_t offset = 0;
@@ -32,13 +32,13 @@ uint32_t bigEndian32(const uint8_t* bytes) {
 }
 
 // An unknown critical chunk is handed on too: libpng refuses the file for it.
-bool isDrawn(const uint8_t* type) {
+bool isNeeded(const uint8_t* type) {
     const bool ancillary = type[0] & 0x20;
     return !ancillary || std::memcmp(type, "tRNS", 4) == 0;
 }
 
-// Moves to the next drawn chunk, over any others; false where no whole chunk follows.
-bool toNextDrawnChunk(DrawnChunks& chunks) {
+// Moves to the next needed chunk, over any others; false where no whole chunk follows.
+bool toNextNeededChunk(NeededChunks& chunks) {
     for (;;) {
         const size_t rest = chunks.size - chunks.offset;
         if (rest < kChunkFrame)
@@ -46,7 +46,7 @@ bool toNextDrawnChunk(DrawnChunks& chunks) {
         const uint32_t length = bigEndian32(chunks.data + chunks.offset);
         if (length > rest - kChunkFrame)
             return false;
-        if (isDrawn(chunks.data + chunks.offset + 4)) {
+        if (isNeeded(chunks.data + chunks.offset + 4)) {
             chunks.chunkLeft = kChunkFrame + length;
             return true;
         }
@@ -54,10 +54,10 @@ bool toNextDrawnChunk(DrawnChunks& chunks) {
     }
 }
 
-void readDrawnChunks(png_structp png, png_bytep out, size_t length) {
-    auto* chunks = static_cast<DrawnChunks*>(png_get_io_ptr(png));
+void readNeededChunks(png_structp png, png_bytep out, size_t length) {
+    auto* chunks = static_cast<NeededChunks*>(png_get_io_ptr(png));
     while (length > 0) {
-        if (chunks->chunkLeft == 0 && !toNextDrawnChunk(*chunks))
+        if (chunks->chunkLeft == 0 && !toNextNeededChunk(*chunks))
             png_error(png, "file ends early");
         const size_t part = std::min(length, chunks->chunkLeft);
         std::memcpy(out, chunks->data + chunks->offset, part);
@@ -140,10 +140,10 @@ bool decodePng(const uint8_t* data, size_t size, ImageShape& shape, const RowsFo
     PngReader reader;
     if (!reader.info || !hasPngSignature(data, size))
         return false;
-    DrawnChunks chunks;
+    NeededChunks chunks;
     chunks.data = data;
     chunks.size = size;
-    png_set_read_fn(reader.png, &chunks, readDrawnChunks);
+    png_set_read_fn(reader.png, &chunks, readNeededChunks);
     if (!readHeader(reader.png, reader.info))
         return false;
 

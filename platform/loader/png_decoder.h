@@ -1,7 +1,7 @@
 // PNG decoding with libpng: every colour type and bit depth becomes 8-bit RGBA.
 #pragma once
 
-#include "platform/loader/decoded_image.h"
+#include "platform/loader/image_rows.h"
 
 namespace loader {
 

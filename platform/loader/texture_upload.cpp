@@ -1,4 +1,4 @@
-// Making, filling and handing on a texture through the device's own calls.
+// Making, filling and storing a texture through the device's own calls.
 #include "platform/loader/texture_upload.h"
 
 namespace loader {
@@ -16,18 +16,19 @@ ImageRows TextureUpload::create(uint32_t imageWidth, uint32_t imageHeight) {
         device->CreateTexture(imageWidth, imageHeight, 1, usage, format, pool, &created, nullptr);
     if (FAILED(refusal) || !created) {
         created = nullptr;
-        refusal = FAILED(refusal) ? refusal : E_FAIL;
+        refusal = FAILED(refusal) ? refusal : D3DERR_NOTAVAILABLE;
         return ImageRows();
     }
-    refusal = E_FAIL;
     D3DLOCKED_RECT locked = {};
-    if (FAILED(created->LockRect(0, &locked, nullptr, 0)))
+    refusal = created->LockRect(0, &locked, nullptr, 0);
+    if (FAILED(refusal))
         return ImageRows();
     const size_t rowBytes = size_t(imageWidth) * sizeof(uint32_t);
     const bool fits = locked.pBits && locked.Pitch >= 0 && size_t(locked.Pitch) >= rowBytes &&
                       locked.Pitch % sizeof(uint32_t) == 0;
     if (!fits) {
         created->UnlockRect(0);
+        refusal = D3DERR_NOTAVAILABLE;
         return ImageRows();
     }
     width = imageWidth;
@@ -36,7 +37,7 @@ ImageRows TextureUpload::create(uint32_t imageWidth, uint32_t imageHeight) {
     return rows;
 }
 
-void TextureUpload::handOn(D3DCOLOR key, IDirect3DTexture9** texture) {
+void TextureUpload::clearColourKey(D3DCOLOR key) {
     for (uint32_t y = 0; key != 0 && y < height; ++y) {
         uint32_t* row = rows.row(y);
         for (uint32_t x = 0; x < width; ++x) {
@@ -44,6 +45,9 @@ void TextureUpload::handOn(D3DCOLOR key, IDirect3DTexture9** texture) {
                 row[x] = 0;
         }
     }
+}
+
+void TextureUpload::storeUnlocked(IDirect3DTexture9** texture) {
     created->UnlockRect(0);
     *texture = created;
     created = nullptr;

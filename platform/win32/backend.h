@@ -10,10 +10,11 @@
 
 namespace win32 {
 
-// A message box or dialog running its modal loop.
+// A message box, dialog or drop-down menu running its modal loop.
 struct ModalContext {
-    enum class Kind { Box, Dialog } kind = Kind::Box;
-    // A box: what it shows, and its answer once `done`.
+    enum class Kind { Box, Dialog, Menu } kind = Kind::Box;
+    // A box: what it shows, and its answer once `done`. A menu: `owner` is the
+    // window whose menu bar it drops from, `done` set once it has closed.
     HWND owner = nullptr;
     std::string caption;
     std::string text;
@@ -48,13 +49,16 @@ public:
     virtual void ControlFocused(Window& control) = 0;
 
     virtual void BoxOpened(ModalContext& modal) = 0;
+    // A drop-down of the owner's menu bar is open and now holds the program
+    // until the backend marks it closed.
+    virtual void MenuOpened(ModalContext& modal) = 0;
     virtual void ModalClosed(ModalContext& modal) = 0;
 
     // Turns the user's input into messages without waiting. `idle` says that
     // the previous poll found nothing to hand out.
     virtual void Poll(bool idle) = 0;
     // Inside a modal loop: waits for (or plays) the next input, which may
-    // finish the box or dialog.
+    // finish the box, dialog or menu.
     virtual void WaitModal(ModalContext& modal) = 0;
 };
 

@@ -1,5 +1,6 @@
-#include "platform/win32/backend.h"
 #include "platform/win32/menus.h"
+
+#include "platform/win32/messages.h"
 
 namespace win32 {
 
@@ -48,6 +49,15 @@ MenuItem* FindMenuItem(HMENU menu, UINT id) {
         }
     }
     return nullptr;
+}
+
+void RunMenuLoop(Window& window) {
+    ModalContext modal;
+    modal.kind = ModalContext::Kind::Menu;
+    modal.owner = &window;
+    backend().MenuOpened(modal);
+    RunModal(modal);
+    backend().ModalClosed(modal);
 }
 
 } // namespace win32

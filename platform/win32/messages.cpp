@@ -1,5 +1,7 @@
 #include "platform/win32/messages.h"
 
+#include "platform/win32/menus.h"
+
 #include <algorithm>
 
 namespace win32 {
@@ -87,7 +89,15 @@ bool Finished(const ModalContext& modal) {
     if (state().quitPosted) {
         return true;
     }
-    return modal.kind == ModalContext::Kind::Box ? modal.done : modal.dialog->ended;
+    switch (modal.kind) {
+    case ModalContext::Kind::Box:
+        return modal.done;
+    case ModalContext::Kind::Dialog:
+        return modal.dialog->ended;
+    case ModalContext::Kind::Menu:
+        return modal.done || !LiveWindow(modal.owner);
+    }
+    return true;
 }
 
 } // namespace
@@ -184,9 +194,14 @@ LRESULT WINAPI DispatchMessageA(const MSG* msg) {
     return window ? SendTo(*window, msg->message, msg->wParam, msg->lParam) : 0;
 }
 
-LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM, LPARAM) {
+LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_CLOSE) {
         DestroyWindow(hwnd);
+    } else if (message == WM_NCLBUTTONDOWN && wParam == HTMENU) {
+        Window* window = LiveWindow(hwnd, WindowKind::TopLevel);
+        if (window && window->menu) {
+            RunMenuLoop(*window);
+        }
     }
     return 0;
 }

@@ -1,5 +1,5 @@
 // The message queue as the layer itself uses it: sending, posting, and the
-// modal loops of message boxes and dialogs.
+// modal loops of message boxes, dialogs and drop-down menus.
 #pragma once
 
 #include "platform/win32/backend.h"
@@ -20,9 +20,9 @@ void Invalidate(Window& window);
 // Every visible top-level window gets a WM_PAINT, as after something that
 // covered it went away.
 void InvalidateTopLevelWindows();
-// Runs until the box is answered, the dialog ended or the program asked to
-// quit, dispatching posted and paint messages meanwhile; WM_QUIT stays queued
-// for the frame loop.
+// Runs until the box is answered, the dialog ended, the menu closed (or its
+// window gone) or the program asked to quit, dispatching posted and paint
+// messages meanwhile; WM_QUIT stays queued for the frame loop.
 void RunModal(ModalContext& modal);
 // Disables a box's or dialog's owner for as long as the object lives.
 class OwnerDisabled {

@@ -83,6 +83,16 @@ protected:
 
     IDirect3DTexture9* makeSolidTexture(uint32_t texel) { return makeTexture(1, 1, {texel}); }
 
+    // A texture owned by the test as it is made, never locked.
+    IDirect3DTexture9* makeUntouchedTexture(UINT width, UINT height, D3DFORMAT format) {
+        IDirect3DTexture9* texture = nullptr;
+        EXPECT_EQ(
+            device->CreateTexture(width, height, 1, 0, format, D3DPOOL_MANAGED, &texture, nullptr),
+            S_OK);
+        owned.push_back(texture);
+        return texture;
+    }
+
     // A buffer owned by the test holding the given vertices (x, y, z, rhw, u, v each).
     IDirect3DVertexBuffer9* makeBuffer(const std::vector<float>& fields) {
         IDirect3DVertexBuffer9* buffer = nullptr;

@@ -287,6 +287,9 @@ TEST_F(FrameJournalTest, ADrawReadsTexelsAndVerticesAsTheyWereWhenItWasIssued) {
     // Changed after the draw: the frame shows them as drawn.
     device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
     drawBuffer(buffer, texture, 2);
+    d3d9_testing::faults().failZeroedMemory = 1;
+    D3DLOCKED_RECT copy = {};
+    EXPECT_EQ(texture->LockRect(0, &copy, nullptr, 0), E_OUTOFMEMORY) << "no memory to copy into";
     paint(texture, 0xFF00FF00);
     moveRight(buffer, 100);
     buffer->Unlock();

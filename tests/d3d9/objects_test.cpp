@@ -177,6 +177,12 @@ TEST(DeviceFaults, EachFaultFailsItsCallsAndIsConsumed) {
         EXPECT_TRUE(FAILED(device->CreateTexture(2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT,
                                                  &texture, nullptr)));
     }
+    d3d9_testing::faults().failZeroedMemory = 1;
+    const UINT available = device->GetAvailableTextureMem();
+    EXPECT_EQ(
+        device->CreateTexture(2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &texture, nullptr),
+        E_OUTOFMEMORY);
+    EXPECT_EQ(device->GetAvailableTextureMem(), available);
     ASSERT_EQ(
         device->CreateTexture(2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &texture, nullptr),
         S_OK);

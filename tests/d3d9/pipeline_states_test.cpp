@@ -78,12 +78,7 @@ TEST_F(PipelineTest, StageOperationsChooseBetweenTheTexelAndWhite) {
 TEST_F(PipelineTest, ATextureWithoutAlphaIsOpaque) {
     useGameBlending();
     EXPECT_EQ(drawOver(0x00123456, D3DFMT_X8R8G8B8), 0xFF123456u);
-    IDirect3DTexture9* untouched = nullptr;
-    ASSERT_EQ(
-        device->CreateTexture(2, 2, 1, 0, D3DFMT_X8R8G8B8, D3DPOOL_MANAGED, &untouched, nullptr),
-        S_OK);
-    owned.push_back(untouched);
-    drawQuad(untouched, 10, 10, 14, 14);
+    drawQuad(makeUntouchedTexture(2, 2, D3DFMT_X8R8G8B8), 10, 10, 14, 14);
     EXPECT_EQ(pixel(12, 12), 0xFF000000u) << "a new texture is opaque black";
 }
 

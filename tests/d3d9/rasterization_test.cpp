@@ -47,6 +47,8 @@ TEST_F(DeviceTest, AlphaBlendingLeavesReplacesOrMixesTheTarget) {
     const uint32_t g = (0 * 128 + 0x40 * 127 + 127) / 255;
     const uint32_t b = (0 * 128 + 0x80 * 127 + 127) / 255;
     EXPECT_EQ(pixel(25, 5), 0xFF000000u | r << 16 | g << 8 | b);
+    drawQuad(makeUntouchedTexture(10, 10, D3DFMT_A8R8G8B8), 30, 0, 40, 10);
+    EXPECT_EQ(pixel(35, 5), 0xFF204080u) << "a new texture, never written, is transparent";
 }
 
 TEST_F(DeviceTest, WithoutBlendingATexelReplacesTheTargetWhateverItsAlpha) {

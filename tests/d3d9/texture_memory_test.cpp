@@ -32,6 +32,16 @@ TEST_F(TextureMemoryTest, TexturesBeyondTheTextureMemoryAreRefusedUntilOneIsFree
         owned.push_back(texture);
 }
 
+// Texels (four bytes each) and alpha runs (one) just under, at and over a huge page, 2 MB: a
+// block is taken one way or another by its size, and must be given back the same way.
+TEST_F(TextureMemoryTest, BlocksAroundAHugePageAreGivenBackAsTheyWereTaken) {
+    for (UINT width : {1023u, 1024u, 1025u, 2047u, 2048u, 2049u}) {
+        IDirect3DTexture9* texture = nullptr;
+        ASSERT_EQ(create(width, width < 2047 ? 512 : 1024, &texture), S_OK);
+        texture->Release();
+    }
+}
+
 TEST_F(TextureMemoryTest, NoSideLongerThanTheCardsLargestIsMade) {
     IDirect3DTexture9* texture = nullptr;
     ASSERT_EQ(create(4096, 1, &texture), S_OK);

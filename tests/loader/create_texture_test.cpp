@@ -54,17 +54,18 @@ protected:
         EXPECT_EQ(S_OK, load(file, &texture, key));
         if (!texture)
             return {};
+        EXPECT_EQ(D3DERR_INVALIDCALL, texture->UnlockRect(0)) << "handed back locked";
         std::vector<uint32_t> texels(texture->Texels(),
                                      texture->Texels() + texture->Width() * texture->Height());
         texture->Release();
         return texels;
     }
 
-    // The load fails, stores nothing and leaves no texture alive.
-    void expectRefused(const std::string& file) {
+    // The load fails with `why`, stores nothing and leaves no texture alive.
+    void expectRefused(const std::string& file, HRESULT why = D3DXERR_INVALIDDATA) {
         SCOPED_TRACE(file);
         IDirect3DTexture9* texture = kUntouched;
-        EXPECT_TRUE(FAILED(load(file, &texture)));
+        EXPECT_EQ(why, load(file, &texture));
         EXPECT_EQ(kUntouched, texture);
         EXPECT_EQ(texturesBefore, d3d9_testing::liveObjects().textures);
     }
@@ -206,7 +207,9 @@ TEST_F(CreateTextureFromFile, BadCallsFailAndStoreNothing) {
 TEST_F(CreateTextureFromFile, DeviceRefusingTheTextureStoresNothing) {
     const std::string file = dir.Write("ok.png", test_images::encodeArgbPng(1, 1, {0xFFFFFFFF}));
     d3d9_testing::faults().failCreateTexture = 1;
-    expectRefused(file);
+    expectRefused(file, D3DERR_OUTOFVIDEOMEMORY);
+    d3d9_testing::faults().failZeroedMemory = 1;
+    expectRefused(file, E_OUTOFMEMORY);
     EXPECT_EQ(1u, texelsOf(file).size());
 }
 

@@ -2,7 +2,7 @@
 // to write them to, so no binary image needs to be kept in the repository.
 #pragma once
 
-#include "platform/loader/decoded_image.h"
+#include "platform/loader/image_rows.h"
 
 #include <png.h>
 

@@ -244,13 +244,17 @@ window_beyond() {
     [ -n "$id" ] && echo "$id"
 }
 window_closed() { ! grep -qx "$1" <<<"$(game_windows)"; }
-choose_menu() {
-    local title_x=$1 entry_y=$2 before drop_down
+# Opens the drop-down under the title at $1; DROP_DOWN is its window.
+open_menu() {
+    local before
     before=$(game_windows)
-    xdotool mousemove $((CLIENT_X + title_x)) $((CLIENT_Y - 12)) click 1
-    drop_down=$(wait_for 5 window_beyond "$before") || fail "the menu at $title_x did not open"
-    xdotool mousemove $((CLIENT_X + title_x + 30)) $((CLIENT_Y + entry_y)) click 1
-    wait_for 5 window_closed "$drop_down" || fail "the menu at $title_x stayed open"
+    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y - 12)) click 1
+    DROP_DOWN=$(wait_for 5 window_beyond "$before") || fail "the menu at $1 did not open"
+}
+choose_menu() {
+    open_menu "$1"
+    xdotool mousemove $((CLIENT_X + $1 + 30)) $((CLIENT_Y + $2)) click 1
+    wait_for 5 window_closed "$DROP_DOWN" || fail "the menu at $1 stayed open"
 }
 
 # Milliseconds of CPU time the process has used so far.
@@ -261,6 +265,9 @@ cpu_ms() {
 }
 
 game_cpu_ms() { cpu_ms "$GAME_PID"; }
+
+# True when the game's log holds no warning or critical from GTK or GLib.
+quiet_log() { ! grep -E -- '-(WARNING|CRITICAL) \*\*' "$WORK/game.log"; }
 
 # Waits up to $1 seconds (10 unless given) for the game to end by itself, which it must do
 # with status 0.

@@ -1,7 +1,9 @@
 # The game starts under X: the window appears with its first frame at once, idles cheaply at
-# the start prompt (and lets the X server idle too), shows 32 pegs around the empty centre, and a click on peg 4 and then on the
-# centre makes the jump. Quitting from the menu leaves both highscore files. Started as `nohup`
-# starts it, a hang-up and a Ctrl-C leave it running; SIGTERM ends it, and it saves.
+# the start prompt (and lets the X server idle too), shows 32 pegs around the empty centre, and
+# a click on peg 4 and then on the centre makes the jump; an open drop-down holds the game.
+# Quitting from the menu leaves both highscore files; ending it by `kill` with a drop-down open
+# leaves GTK silent. Started as `nohup` starts it, a hang-up and a Ctrl-C leave it running;
+# SIGTERM ends it, and it saves.
 # ctest: run alone (it times the start and the idle CPU use)
 source "$(dirname "$0")/e2e_common.bash"
 
@@ -29,9 +31,12 @@ for attempt in 1 2 3; do
     if [ -z "$best_ms" ] || [ "$shown_ms" -lt "$best_ms" ]; then best_ms=$shown_ms; fi
     if [ -z "$best_cpu_ms" ] || [ "$cpu_ms" -lt "$best_cpu_ms" ]; then best_cpu_ms=$cpu_ms; fi
     [ "$attempt" -eq 3 ] && break
+    # Ended with a drop-down open, the game ends without a word from GTK.
+    open_menu "$MENU_SPIEL"
     kill "$GAME_PID"
     wait "$GAME_PID" 2>/dev/null || true
     window_gone "Quorvel 2.0" || fail "the window stayed after the game was ended"
+    quiet_log || fail "GTK complained when the game was ended with the menu open"
 done
 load=$(cut -d' ' -f1 /proc/loadavg)
 if optimised_build && [ "$best_ms" -ge 1000 ]; then
@@ -66,6 +71,16 @@ wait_board "$(board_with -1 16)" 10 $(seq 0 32) || fail "the start board is not 
 click_hole 4
 wait_board "$(board_with 4 16)" 10 4 16 || fail "peg 4 was not selected"
 click_hole 16
+# A drop-down opened while the jump's points label rises holds the game: nothing moves under it.
+open_menu "$MENU_SPIEL"
+sleep 0.5
+import -window root "$WORK/held.png"
+sleep 1.5
+import -window root "$WORK/still.png"
+[ "$(compare -metric AE "$WORK/held.png" "$WORK/still.png" null: 2>&1)" = 0 ] ||
+    fail "the picture moved under the open menu"
+xdotool key Escape
+wait_for 5 window_closed "$DROP_DOWN" || fail "the menu stayed open"
 wait_board "$(board_with 16 4 9)" 10 4 9 16 || fail "the jump from 4 over 9 into the centre is not shown"
 
 lists_saved() {

@@ -55,6 +55,31 @@ TEST_F(FrameLoopTest, TimeInAModalBoxCountsInTheNextPass) {
     EXPECT_FLOAT_EQ(g_game.stats.timePanel.GetTimeLeft(), 26.0f);
 }
 
+// So do four seconds with the drop-down open, and the label of the jump stands still in every
+// frame painted meanwhile; the command chosen from it follows once it has closed.
+TEST_F(FrameLoopTest, AnOpenMenuHoldsTheGameAndCountsInTheNextPass) {
+    headless::KeepFrames(true);
+    Jump(4, 16);
+    headless::OpenMenu();
+    headless::Expose();
+    headless::AdvanceTime(4000);
+    headless::Expose();
+    headless::ChooseMenu(40001);
+    WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+
+    const std::vector<headless::Frame>& frames = headless::Frames();
+    size_t held = 0;
+    while (held < frames.size() && !frames[held].duringModal) {
+        ++held;
+    }
+    ASSERT_LT(held + 1, frames.size());
+    EXPECT_TRUE(frames[held + 1].duringModal);
+    EXPECT_EQ(frames[held].pixels, frames[held - 1].pixels);
+    EXPECT_EQ(frames[held + 1].pixels, frames[held - 1].pixels);
+    EXPECT_EQ(headless::Boxes().at(0).caption, "Neues Spiel");
+    EXPECT_FLOAT_EQ(g_game.stats.timePanel.GetTimeLeft(), 26.0f);
+}
+
 // Ended by the close box once the script is used up, or by SIGTERM in the frame loop before the
 // click is played: the same shutdown.
 TEST_F(FrameLoopTest, NormalRunShowsTheWindowAndGivesEverythingBack) {

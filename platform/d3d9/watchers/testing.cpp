@@ -68,6 +68,7 @@ bool refuses(Request request) {
     }
     int& remaining = request == Request::Texture        ? faults.failCreateTexture
                      : request == Request::VertexBuffer ? faults.failCreateVertexBuffer
+                     : request == Request::ZeroedMemory ? faults.failZeroedMemory
                                                         : faults.failVertexBufferLock;
     return takeFault(remaining);
 }

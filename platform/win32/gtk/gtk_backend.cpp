@@ -5,6 +5,7 @@
 #include "platform/win32/gtk/box_view.h"
 #include "platform/win32/gtk/dialog_view.h"
 #include "platform/win32/gtk/main_window_view.h"
+#include "platform/win32/gtk/menu_bar.h"
 #include "platform/win32_gtk.h"
 
 #include <glib-unix.h>
@@ -167,10 +168,19 @@ void GtkBackend::BoxOpened(ModalContext& modal) {
     modal.widget = ShowBox(modal, ToplevelOf(modal.owner));
 }
 
+void GtkBackend::MenuOpened(ModalContext& modal) {
+    HoldMenuLoop(*ViewOf(*LiveWindow(modal.owner)), modal);
+}
+
 void GtkBackend::ModalClosed(ModalContext& modal) {
     if (modal.kind == ModalContext::Kind::Box && modal.widget) {
         gtk_widget_destroy(static_cast<GtkWidget*>(modal.widget));
         modal.widget = nullptr;
+    }
+    // A quit ends the menu loop with the drop-down still open.
+    Window* menuOwner = modal.kind == ModalContext::Kind::Menu ? LiveWindow(modal.owner) : nullptr;
+    if (menuOwner) {
+        CloseDropDown(*ViewOf(*menuOwner));
     }
     DrainEvents();
 }

@@ -27,6 +27,7 @@ public:
     void ControlFocused(win32::Window& control) override;
 
     void BoxOpened(win32::ModalContext& modal) override;
+    void MenuOpened(win32::ModalContext& modal) override;
     void ModalClosed(win32::ModalContext& modal) override;
 
     void Poll(bool idle) override;

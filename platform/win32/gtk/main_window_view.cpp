@@ -2,6 +2,7 @@
 
 #include "platform/win32/cp1252.h"
 #include "platform/win32/gtk/gtk_backend.h"
+#include "platform/win32/gtk/menu_bar.h"
 #include "platform/win32/gtk/pixbufs.h"
 #include "platform/win32/messages.h"
 
@@ -107,52 +108,6 @@ void OnRealizeArea(GtkWidget* area, gpointer data) {
     }
 }
 
-void OnMenuActivate(GtkMenuItem*, gpointer data);
-
-// Shows the item's tick without GTK taking it for a choice: setting the state
-// of a check item activates it.
-void ShowTick(MenuBinding& binding) {
-    g_signal_handlers_block_by_func(binding.widget, (gpointer)OnMenuActivate, &binding);
-    gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(binding.widget), binding.item->checked);
-    g_signal_handlers_unblock_by_func(binding.widget, (gpointer)OnMenuActivate, &binding);
-}
-
-void OnMenuActivate(GtkMenuItem*, gpointer data) {
-    auto* binding = static_cast<MenuBinding*>(data);
-    // Only the program ticks an item: undo GTK's own toggle.
-    ShowTick(*binding);
-    Window* window = binding->view->window;
-    if (!binding->item->grayed && window->enabled) {
-        PostInput(*window, WM_COMMAND, MAKEWPARAM(binding->item->id, 0), 0);
-    }
-}
-
-GtkWidget* BuildMenu(MainWindowView& view, HMENU menu, bool bar) {
-    GtkWidget* shell = bar ? gtk_menu_bar_new() : gtk_menu_new();
-    for (const MenuItem& item : menu->items) {
-        GtkWidget* widget = nullptr;
-        const std::string label = Cp1252ToUtf8(item.text);
-        if (item.separator) {
-            widget = gtk_separator_menu_item_new();
-        } else if (item.popup) {
-            widget = gtk_menu_item_new_with_label(label.c_str());
-            gtk_menu_item_set_submenu(GTK_MENU_ITEM(widget),
-                                      BuildMenu(view, item.popup.get(), false));
-        } else {
-            widget = gtk_check_menu_item_new_with_label(label.c_str());
-            auto binding = std::make_unique<MenuBinding>();
-            binding->view = &view;
-            binding->item = &item;
-            binding->widget = widget;
-            g_signal_connect(widget, "activate", G_CALLBACK(OnMenuActivate), binding.get());
-            view.menuItems.push_back(std::move(binding));
-            ShowMenuItem(view, item);
-        }
-        gtk_menu_shell_append(GTK_MENU_SHELL(shell), widget);
-    }
-    return shell;
-}
-
 gboolean MarkReached(gpointer reached) {
     *static_cast<bool*>(reached) = true;
     return G_SOURCE_REMOVE;
@@ -193,15 +148,6 @@ void PaceAfterPresent(MainWindowView& view, const PresentSurface& surface) {
 
 } // namespace
 
-void ShowMenuItem(MainWindowView& view, const MenuItem& item) {
-    for (const auto& binding : view.menuItems) {
-        if (binding->item == &item) {
-            gtk_widget_set_sensitive(binding->widget, !item.grayed);
-            ShowTick(*binding);
-        }
-    }
-}
-
 void ClientOrigin(MainWindowView& view, int* x, int* y) {
     *x = 0;
     *y = 0;
@@ -240,7 +186,7 @@ MainWindowView* CreateMainWindowView(Window& window) {
 
     GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
     if (window.menu) {
-        gtk_box_pack_start(GTK_BOX(column), BuildMenu(*view, window.menu, true), FALSE, FALSE, 0);
+        gtk_box_pack_start(GTK_BOX(column), BuildMenuBar(*view, window.menu), FALSE, FALSE, 0);
     }
     view->area = gtk_drawing_area_new();
     gtk_widget_set_size_request(view->area, window.surface.clientWidth,
@@ -265,6 +211,9 @@ MainWindowView* CreateMainWindowView(Window& window) {
 
 void DestroyMainWindowView(MainWindowView* view) {
     view->window->surface.onPresent = nullptr;
+    // A menu bar still active when its window goes deactivates during the
+    // teardown, when it no longer finds its window.
+    CloseDropDown(*view);
     gtk_widget_destroy(view->toplevel);
     if (view->cursor) {
         g_object_unref(view->cursor);

@@ -2,7 +2,7 @@
 // the client size that shows the presented frames.
 #pragma once
 
-#include "platform/win32/objects.h"
+#include "platform/win32/backend.h"
 
 #include <gtk/gtk.h>
 
@@ -24,7 +24,11 @@ struct MainWindowView {
     GtkWidget* toplevel = nullptr;
     GtkWidget* area = nullptr;
     GdkCursor* cursor = nullptr;
+    GtkWidget* menuBar = nullptr;
     std::vector<std::unique_ptr<MenuBinding>> menuItems;
+    // A drop-down is open; the menu loop it holds, once that runs.
+    bool dropDownOpen = false;
+    win32::ModalContext* menuLoop = nullptr;
     // The class brush's colour (0xRRGGBB) shows until the first frame; no
     // brush or a hollow one leaves GTK's own background.
     bool erases = false;
@@ -37,7 +41,6 @@ struct MainWindowView {
 
 MainWindowView* CreateMainWindowView(win32::Window& window);
 void DestroyMainWindowView(MainWindowView* view);
-void ShowMenuItem(MainWindowView& view, const win32::MenuItem& item);
 // The client area's top-left corner on the screen.
 void ClientOrigin(MainWindowView& view, int* x, int* y);
 

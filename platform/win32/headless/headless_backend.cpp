@@ -164,7 +164,7 @@ void HeadlessBackend::ModalClosed(ModalContext& modal) {
         record.result = modal.result;
         record.framesAtClose = frames;
         openBoxes.pop_back();
-    } else {
+    } else if (modal.kind == ModalContext::Kind::Dialog) {
         OpenDialog& open = OpenDialogFor(modal.dialog);
         TakeOwedView(open);
         DialogRecord& record = dialogs[open.record];
@@ -258,21 +258,42 @@ void HeadlessBackend::PlayWindowAction(const Action& action) {
         }
         return;
     }
-    case Action::Kind::ChooseMenu: {
-        const win32::MenuItem* item = FindMenuItem(main->menu, (UINT)action.first);
-        if (!item) {
-            refused.push_back(what + ": no such item");
-        } else if (item->grayed) {
-            refused.push_back(what + ": greyed");
+    case Action::Kind::ChooseMenu:
+        Choose(*main, action);
+        return;
+    case Action::Kind::OpenMenu:
+        if (!main->menu) {
+            refused.push_back(what + ": no menu bar");
         } else {
-            PostInput(*main, WM_COMMAND, MAKEWPARAM(action.first, 0), 0);
+            PostInput(*main, WM_NCLBUTTONDOWN, HTMENU, 0);
         }
         return;
-    }
     default:
         PostInput(*main, WM_CLOSE, 0, 0);
         return;
     }
+}
+
+void HeadlessBackend::Choose(Window& main, const Action& action) {
+    const win32::MenuItem* item = FindMenuItem(main.menu, (UINT)action.first);
+    if (!item) {
+        refused.push_back(Describe(action) + ": no such item");
+    } else if (item->grayed) {
+        refused.push_back(Describe(action) + ": greyed");
+    } else {
+        PostInput(main, WM_COMMAND, MAKEWPARAM(action.first, 0), 0);
+    }
+}
+
+// A choice is taken from the open drop-down; any other action closes it, as a
+// click elsewhere does, and stays in the script.
+void HeadlessBackend::PlayMenuAction(ModalContext& menu) {
+    if (!script.empty() && script.front().kind == Action::Kind::ChooseMenu) {
+        const Action action = script.front();
+        script.pop_front();
+        Choose(*LiveWindow(menu.owner), action);
+    }
+    menu.done = true;
 }
 
 void HeadlessBackend::FinishScript() {
@@ -293,11 +314,16 @@ void HeadlessBackend::WaitModal(ModalContext& modal) {
         return;
     }
     const bool isBox = modal.kind == ModalContext::Kind::Box;
-    OpenDialog* open = isBox ? nullptr : &OpenDialogFor(modal.dialog);
+    OpenDialog* open =
+        modal.kind == ModalContext::Kind::Dialog ? &OpenDialogFor(modal.dialog) : nullptr;
     if (open) {
         TakeOwedView(*open);
     }
     if (!script.empty() && TakeClockAction()) {
+        return;
+    }
+    if (modal.kind == ModalContext::Kind::Menu) {
+        PlayMenuAction(modal);
         return;
     }
     if (!script.empty()) {

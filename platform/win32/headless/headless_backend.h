@@ -16,6 +16,7 @@ struct Action {
         Click,
         DoubleClick,
         ChooseMenu,
+        OpenMenu,
         CloseBox,
         Idle,
         AdvanceTime,
@@ -53,6 +54,7 @@ public:
     void ControlFocused(win32::Window&) override {}
 
     void BoxOpened(win32::ModalContext& modal) override;
+    void MenuOpened(win32::ModalContext&) override {}
     void ModalClosed(win32::ModalContext& modal) override;
 
     void Poll(bool idle) override;
@@ -86,6 +88,8 @@ private:
     bool TakeEndRequests();
     bool TakeClockAction();
     void PlayWindowAction(const Action& action);
+    void PlayMenuAction(win32::ModalContext& menu);
+    void Choose(win32::Window& main, const Action& action);
     void PlayDialogAction(const Action& action, OpenDialog& open);
     void FinishScript();
     void Present(HWND window, const PresentSurface& surface);

@@ -37,6 +37,8 @@ std::string Describe(const Action& action) {
         return "double click (" + first + ", " + std::to_string(action.second) + ")";
     case Action::Kind::ChooseMenu:
         return "menu " + first;
+    case Action::Kind::OpenMenu:
+        return "open menu";
     case Action::Kind::CloseBox:
         return "close box";
     case Action::Kind::Idle:
@@ -94,6 +96,9 @@ void DoubleClick(int x, int y) {
 }
 void ChooseMenu(UINT commandId) {
     Queue(Action::Kind::ChooseMenu, commandId);
+}
+void OpenMenu() {
+    Queue(Action::Kind::OpenMenu);
 }
 void PressCloseBox() {
     Queue(Action::Kind::CloseBox);

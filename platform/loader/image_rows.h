@@ -19,12 +19,13 @@ struct ImageShape {
     bool hasAlpha = false; // the file carries transparency of its own
 };
 
-// Where a decoder writes: `width` texels a row, rows `pitch` texels apart.
+// Where a decoder writes: `width` texels a row, each row's start
+// `strideInTexels` texels after the one before (Direct3D's pitch counts bytes).
 struct ImageRows {
     uint32_t* first = nullptr;
-    size_t pitch = 0;
+    size_t strideInTexels = 0;
 
-    uint32_t* row(uint32_t y) const { return first + size_t(y) * pitch; }
+    uint32_t* row(uint32_t y) const { return first + size_t(y) * strideInTexels; }
 };
 
 // Asked once a file's header has told the image's shape, before any pixel

@@ -1,5 +1,5 @@
 // Packing decoded samples into texels.
-#include "platform/loader/decoded_image.h"
+#include "platform/loader/image_rows.h"
 
 #include <cstring>
 
