@@ -5,11 +5,12 @@
 # number. The server does not reset when its last client leaves: a program started right
 # after another quit could be cut off by the reset.
 
-# start_private_xvfb <folder>: starts the server, its log and display number in the folder;
-# sets XVFB_PID and exports DISPLAY once the server answers, and returns 1 if it never does.
+# start_private_xvfb <folder> [<width>x<height>]: starts the server (1024 x 768 unless given),
+# its log and display number in the folder; sets XVFB_PID and exports DISPLAY once the server
+# answers, and returns 1 if it never does.
 start_private_xvfb() {
-    local folder=$1 i
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$folder/display" \
+    local folder=$1 size=${2:-1024x768} i
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$folder/display" \
         >"$folder/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for i in $(seq 100); do
