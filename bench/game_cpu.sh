@@ -2,13 +2,15 @@
 # What the game costs on a desktop: CPU of the game and of the X server while the game sits at
 # its blinking start prompt, and while a player jumps pegs with points labels rising; the
 # game's resident memory at rest. The real binary in a private Xvfb, clicked with xdotool.
-# Usage: game_cpu.sh <build_dir> <source_dir>
+# Usage: [GDK_SCALE=2] game_cpu.sh <build_dir> <source_dir>; at scale 2, as on a HiDPI screen,
+# GTK doubles each pixel the game shows.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
 game=$build/quorvel
 stretch_seconds=6
+scale=${GDK_SCALE:-1}
 export NO_AT_BRIDGE=1
 
 source "$(dirname "$0")/../tests/scripts/xvfb.bash"
@@ -28,7 +30,7 @@ fail() {
     exit 1
 }
 
-start_private_xvfb "$work" || fail "no X server"
+start_private_xvfb "$work" "$((1024 * scale))x$((768 * scale))" || fail "no X server"
 
 mkdir "$work/game"
 cp -r "$source_dir/Grafik" "$work/game/Grafik"
@@ -44,7 +46,7 @@ done
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The 594 x 551 client area sits at the bottom of the window, under the menu bar.
 client_x=$X
-client_y=$((Y + HEIGHT - 551))
+client_y=$((Y + HEIGHT - 551 * scale))
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # Prints "<game %> <X server %>" of one core over a stretch while the command runs.
@@ -66,7 +68,8 @@ hole_on_screen() {
     while [ "$index" -ge "${first[$((row + 1))]}" ]; do row=$((row + 1)); done
     local x0=180
     [ $((first[row + 1] - first[row])) -eq 7 ] && x0=72
-    echo $((client_x + x0 + 54 * (index - first[row]) + 25)) $((client_y + 90 + 54 * row + 25))
+    echo $((client_x + (x0 + 54 * (index - first[row]) + 25) * scale)) \
+        $((client_y + (90 + 54 * row + 25) * scale))
 }
 
 # Jumps of a game that leaves one peg, a jump every half second; a hot peg in the way only

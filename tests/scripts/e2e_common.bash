@@ -11,6 +11,9 @@ SOURCE_DIR=$(cd "$2" && pwd)
 GAME="$BUILD_DIR/quorvel"
 # The client area is 594 x 551, at the bottom of the top-level window under its menu bar.
 CLIENT_HEIGHT=551
+# The scale the game is started with (GDK_SCALE, which GNOME sets to 2 for a HiDPI screen):
+# each client pixel shows as SCALE x SCALE screen pixels.
+SCALE=1
 # GTK leaks by design; the game's own leaks are the unit tests' business.
 export ASAN_OPTIONS=detect_leaks=0
 export NO_AT_BRIDGE=1
@@ -54,7 +57,7 @@ optimised_build() {
 # machine: its waits for the screen are that much longer.
 if optimised_build; then WAIT_SCALE=1; else WAIT_SCALE=4; fi
 
-start_xvfb() { start_private_xvfb "$WORK" || fail "no X server could be started"; }
+start_xvfb() { start_private_xvfb "$WORK" "$@" || fail "no X server could be started"; }
 
 # A fresh scratch folder holding the game's images, as `make run` has the repository root.
 make_game_folder() {
@@ -67,7 +70,7 @@ make_game_folder() {
 # Starts the game in $GAME_DIR; START_NS is when it was started.
 start_game() {
     START_NS=$(date +%s%N)
-    (cd "$GAME_DIR" && exec "$GAME" >"$WORK/game.log" 2>&1) &
+    (cd "$GAME_DIR" && GDK_SCALE=$SCALE exec "$GAME" >"$WORK/game.log" 2>&1) &
     GAME_PID=$!
 }
 
@@ -107,11 +110,11 @@ find_client_area() {
     y=$(echo "$geometry" | sed -n 's/^Y=//p')
     height=$(echo "$geometry" | sed -n 's/^HEIGHT=//p')
     CLIENT_X=$x
-    CLIENT_Y=$((y + height - CLIENT_HEIGHT))
+    CLIENT_Y=$((y + height - CLIENT_HEIGHT * SCALE))
 }
 
 click_client() {
-    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click 1
+    xdotool mousemove $((CLIENT_X + $1 * SCALE)) $((CLIENT_Y + $2 * SCALE)) click 1
     sleep 0.05
 }
 
@@ -159,8 +162,8 @@ board_state() {
     local shot=$1 format="" i
     for i in $(seq 0 32); do
         read -r x y <<<"$(hole_centre "$i")"
-        x=$((CLIENT_X + x))
-        y=$((CLIENT_Y + y))
+        x=$((CLIENT_X + x * SCALE))
+        y=$((CLIENT_Y + y * SCALE))
         format+="%[fx:int(255*p{$x,$y}.r)] %[fx:int(255*p{$x,$y}.g)] %[fx:int(255*p{$x,$y}.b)]\n"
     done
     convert "$shot" -format "$format" info: | awk -v peg="$PEG_RGB" -v hole="$HOLE_RGB" \
@@ -248,12 +251,12 @@ window_closed() { ! grep -qx "$1" <<<"$(game_windows)"; }
 open_menu() {
     local before
     before=$(game_windows)
-    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y - 12)) click 1
+    xdotool mousemove $((CLIENT_X + $1 * SCALE)) $((CLIENT_Y - 12 * SCALE)) click 1
     DROP_DOWN=$(wait_for 5 window_beyond "$before") || fail "the menu at $1 did not open"
 }
 choose_menu() {
     open_menu "$1"
-    xdotool mousemove $((CLIENT_X + $1 + 30)) $((CLIENT_Y + $2)) click 1
+    xdotool mousemove $((CLIENT_X + ($1 + 30) * SCALE)) $((CLIENT_Y + $2 * SCALE)) click 1
     wait_for 5 window_closed "$DROP_DOWN" || fail "the menu at $1 stayed open"
 }
 

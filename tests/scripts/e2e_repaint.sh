@@ -1,12 +1,15 @@
 # A message box and a dialog opened over the window and closed again leave the window as it
 # was: what they covered is painted again whole, though the game sends nothing new to the
 # display at rest. Watched at the start prompt, where nothing moves but the prompt itself.
+# At scale 2 the window shown part by part after a jump equals its whole repaint.
 source "$(dirname "$0")/e2e_common.bash"
 
 # The blinking prompt's place in the client area, left out of the comparison.
 PROMPT="110,220 459,284"
 
-start_xvfb
+# Room for the window at scale 2.
+SCREEN_SIZE=1400x1300
+start_xvfb "$SCREEN_SIZE"
 make_game_folder
 load_cell_references
 start_game
@@ -68,4 +71,32 @@ if ! shoot_until after same; then
         "(/tmp/e2e_repaint-before.png, /tmp/e2e_repaint-after.png)"
 fi
 game_running || fail "the game ended"
+
+# At scale 2 GTK doubles each pixel, and a part presented alone must show just what a whole
+# repaint shows: no filter may blend its edge with the pixels around it. The jump's label rises
+# in damage-only presents, then the box holds the game while a window mapped over the screen
+# and taken away again, as xrefresh does, has it all painted again.
+kill "$GAME_PID"
+window_gone "Quorvel 2.0" || fail "the game stayed"
+SCALE=2
+start_game
+find_client_area
+click_hole 4
+click_hole 16
+choose_menu "$MENU_SPIEL" "$ENTRY_NEU"
+wait_window "Neues Spiel" >/dev/null || fail "no box at scale 2"
+xdotool mousemove 0 0
+import -window root "$WORK/parts.ppm"
+xmessage -geometry "$SCREEN_SIZE+0+0" refresh &
+wait_window xmessage >/dev/null || fail "the screen was not covered"
+kill $!
+window_gone xmessage || fail "the screen stayed covered"
+repainted_alike() {
+    import -window root "$WORK/whole.ppm" && cmp -s "$WORK/parts.ppm" "$WORK/whole.ppm"
+}
+wait_for 2 repainted_alike ||
+    fail "$(compare -metric AE "$WORK/parts.ppm" "$WORK/whole.ppm" null: 2>&1) pixels of" \
+        "$WORK/parts.ppm differ from its whole repaint $WORK/whole.ppm"
+keys_in_window "Neues Spiel" Tab Return
+wait_board "$(board_with 16 4 9)" 10 4 9 16 || fail "the jump is not shown at scale 2"
 echo "PASS"

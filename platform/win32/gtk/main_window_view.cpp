@@ -20,7 +20,10 @@ void SetSourceColour(cairo_t* cr, uint32_t rgb) {
                          (rgb & 0xFF) / 255.0);
 }
 
-// Hands over only the part GTK redraws, most often a small damage.
+// Hands over only the part GTK redraws, most often a small damage. At a scale
+// above 1 each pixel becomes a block of its colour: a filter would blend the
+// part's edges with what lay there before, and the part would not match a
+// whole repaint.
 void PaintFramePart(cairo_t* cr, const PresentSurface& surface) {
     GdkRectangle part;
     const GdkRectangle whole = {0, 0, surface.frameWidth, surface.frameHeight};
@@ -33,6 +36,7 @@ void PaintFramePart(cairo_t* cr, const PresentSurface& surface) {
     cairo_surface_t* image = cairo_image_surface_create_for_data(
         (unsigned char*)first, CAIRO_FORMAT_RGB24, part.width, part.height, surface.frameWidth * 4);
     cairo_set_source_surface(cr, image, part.x, part.y);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
     cairo_surface_destroy(image);
 }
