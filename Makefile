@@ -26,7 +26,8 @@ endef
 deps:
 	$(call install_missing,$(PACKAGES))
 
-windows-deps:
+# After deps, whatever -j says: two apt-gets at once fight over the package lock.
+windows-deps: deps
 	$(call install_missing,$(WINDOWS_PACKAGES),--no-install-recommends)
 
 build: deps
@@ -34,7 +35,7 @@ build: deps
 	cmake --build build -j $(JOBS)
 
 # build-windows/quorvel.exe and build-windows/quorvel-windows.zip (the exe and Grafik/).
-windows: deps windows-deps
+windows: windows-deps
 	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw_w64_x86_64.cmake
 	cmake --build build-windows -j $(JOBS)

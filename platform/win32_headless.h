@@ -44,9 +44,10 @@
 //   behind it: each gets a WM_PAINT, the first while the box or dialog is up,
 //   as it would after being overlapped on screen. A drop-down uncovers them
 //   when it closes.
-// * An end request (SIGTERM, SIGHUP, SIGINT to the test process) is taken at
-//   the next poll or modal wait, outside the script: WM_CLOSE is posted to
-//   every top-level window, as the GTK backend does.
+// * An end request (SIGTERM, SIGHUP, SIGINT to the test process), once the
+//   test called WatchEndRequests, is taken at the next poll or modal wait,
+//   outside the script: WM_CLOSE is posted to every top-level window, as the
+//   GTK backend does. Otherwise the signal ends the test program.
 // * When the script is used up, the next empty poll of the frame loop closes
 //   the main window through its close box (WM_CLOSE), so WinMain always ends;
 //   should no WM_QUIT follow within 100 more polls, one is posted.
@@ -77,6 +78,10 @@ namespace win32_headless {
 // message queue, the script, the records, the clock (0, step 0), the screen
 // (1024 x 768).
 void Install();
+
+// End requests close the windows, as in the game, until the next Install; a
+// signal that is ignored stays so.
+void WatchEndRequests();
 
 // The size GetSystemMetrics reports for the primary screen.
 void SetScreenSize(int width, int height);

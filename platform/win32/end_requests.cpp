@@ -19,4 +19,9 @@ void CloseForEndRequest() {
     }
 }
 
+bool IsIgnored(int signal) {
+    struct sigaction current = {};
+    return sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
 } // namespace win32

@@ -66,7 +66,7 @@ TEST(ArtworkFolder, HoldsExactlyTheImagesTheGameNames) {
         named.insert(forwardSlashes(art.path));
     }
     std::set<std::string> present;
-    for (const auto& entry : std::filesystem::directory_iterator("Grafik")) {
+    for (const auto& entry : std::filesystem::directory_iterator(kSourceTree / "Grafik")) {
         present.insert("Grafik/" + entry.path().filename().string());
     }
     for (const std::string& file : named) {

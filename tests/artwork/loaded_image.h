@@ -5,6 +5,7 @@
 #include <d3d9.h>
 #include <d3dx9.h>
 #include "tests/support/headless_window.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,8 @@ protected:
         return image;
     }
 
+    // The images under the names the game spells, relative to its folder.
+    WorkingDirectory inSourceTree{kSourceTree};
     HeadlessWindow window;
     IDirect3D9* d3d = nullptr;
     IDirect3DDevice9* device = nullptr;

@@ -149,6 +149,7 @@ TEST_F(BoardBeforeInitTest, ABoardWithoutItsVertexBufferStaysPlayableAndDrawsWhe
 TEST(BoardWithoutDevice, PlaysAndDrawsNothingWithoutCrashing) {
     ASSERT_EQ(g_graphics.GetDevice(), nullptr);
     Board board;
+    ScriptedDraws::Serve(board.hotButton.random);
     ASSERT_EQ(board.Init(), S_OK);
     EXPECT_EQ(board.vertexBuffer, nullptr);
     PlayJump(board, 4, 16);

@@ -3,7 +3,9 @@
 // on screen draws nothing.
 #include "Game.h"
 #include "tests/game/game_test_device.h"
+#include "tests/support/scripted_draws.h"
 
+#include <string>
 #include <utility>
 
 namespace {
@@ -12,6 +14,7 @@ class ShownFramesTest : public GameDeviceTest {
 protected:
     void SetUp() override {
         GameDeviceTest::SetUp();
+        ScriptedDraws::Serve(game.board.hotButton.random);
         ASSERT_EQ(game.Init(), S_OK);
         Render(Expect::Change);
     }
@@ -29,11 +32,12 @@ protected:
     }
 
     void Render(Expect expect, float dt = 0.0f) {
+        SCOPED_TRACE("step " + std::to_string(++steps));
         const std::vector<uint32_t> before = window.surface().frame;
         const uint64_t drawsBefore = d3d9_testing::rasterisedDraws(g_graphics.GetDevice());
         ASSERT_EQ(game.Render(dt), S_OK);
         const std::vector<uint32_t> whole = DrawnWhole(dt);
-        ASSERT_EQ(window.surface().frame, whole) << "frame " << ++frames;
+        ASSERT_EQ(window.surface().frame, whole);
         if (expect == Expect::NothingNew) {
             EXPECT_EQ(d3d9_testing::rasterisedDraws(g_graphics.GetDevice()), drawsBefore);
             EXPECT_TRUE(window.surface().damage.empty());
@@ -62,7 +66,7 @@ protected:
     }
 
     Game game;
-    int frames = 0;
+    int steps = 0;
 };
 
 TEST_F(ShownFramesTest, EveryFrameOfAGameIsShownAsDrawnWhole) {
@@ -76,11 +80,12 @@ TEST_F(ShownFramesTest, EveryFrameOfAGameIsShownAsDrawnWhole) {
     Pass(0.5f, Expect::Change);
 
     // The first click dismisses the prompt and selects; the jump raises a label, which rises
-    // with every pass while the clock runs down.
+    // with every pass while the clock runs down and a hot peg blinks away from the next jump.
     ClickHole(4);
     Render(Expect::Change);
     ClickHole(16);
     Render(Expect::Change);
+    ScriptedDraws::AddBadgeOn(24);
     for (int i = 0; i < 20; ++i) {
         Pass(1.0f / 60.0f, Expect::Change);
     }

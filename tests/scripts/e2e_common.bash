@@ -88,17 +88,6 @@ title_pattern() {
         -e 's/[\x80-\xff][\x80-\xff]*/.+/g')"
 }
 
-# Runs the command every 50 ms until it succeeds, for up to $1 seconds; false if it never does.
-wait_for() {
-    local timeout=$1 i
-    shift
-    for i in $(seq $((timeout * 20 * WAIT_SCALE))); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
 # The id of a shown top-level window whose title matches the pattern; false for none.
 shown_window() {
     local id
@@ -203,22 +192,21 @@ board_agrees() {
     done
 }
 
-# Waits until the screen shows this board, the holes listed after it uncovered.
+# True when a look at the screen shows this board (see board_agrees); SHOWN_BOARD is what it
+# showed. The look comes after a pause of random length: on a busy machine a look can take as
+# long as the prompt's blink, and looks a blink apart would all find it in the same half.
+board_shown() {
+    sleep "$(printf '0.%02d' $((RANDOM % 45 + 5)))"
+    import -window root "$WORK/board.png"
+    SHOWN_BOARD=$(board_state "$WORK/board.png")
+    board_agrees "$1" "$SHOWN_BOARD" "${@:2}"
+}
+
+# Waits up to $2 seconds until the screen shows board $1, the holes listed after it uncovered.
 wait_board() {
-    local expected=$1 timeout=$2 i state="" deadline
-    shift 2
-    deadline=$(($(date +%s) + timeout * WAIT_SCALE))
-    while :; do
-        import -window root "$WORK/board.png"
-        state=$(board_state "$WORK/board.png")
-        board_agrees "$expected" "$state" "$@" && return 0
-        [ "$(date +%s)" -lt "$deadline" ] || break
-        # A pause of random length: on a busy machine a look can take as long as the prompt's
-        # blink, and looks a blink apart would all find it in the same half.
-        sleep "$(printf '0.%02d' $((RANDOM % 45 + 5)))"
-    done
-    echo "expected board $expected" >&2
-    echo "shown board    $state" >&2
+    wait_for "$2" board_shown "$1" "${@:3}" && return 0
+    echo "expected board $1" >&2
+    echo "shown board    $SHOWN_BOARD" >&2
     return 1
 }
 

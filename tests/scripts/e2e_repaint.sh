@@ -27,19 +27,16 @@ shoot_client() {
 # The number of pixels in which the shot $1 differs from the shot before any window opened.
 pixels_changed() { compare -metric AE "$WORK/before.png" "$WORK/$1.png" null: 2>&1 || true; }
 
-# Shoots the client area as $1 until it is the same as before ("same") or not ("changed"),
-# for up to 10 s.
-shoot_until() {
-    local deadline=$(($(date +%s) + 10 * WAIT_SCALE)) differing
-    while :; do
-        shoot_client "$1"
-        differing=$(pixels_changed "$1")
-        [ "$2" = same ] && [ "$differing" = 0 ] && return 0
-        [ "$2" = changed ] && [ "$differing" != 0 ] && return 0
-        [ "$(date +%s)" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
+# Shoots the client area as $1 and tells whether it is the same as before ("same") or not
+# ("changed").
+shot_is() {
+    local differing
+    shoot_client "$1"
+    differing=$(pixels_changed "$1")
+    if [ "$2" = same ]; then [ "$differing" = 0 ]; else [ "$differing" != 0 ]; fi
 }
+# The same, shot again until it is so, for up to 10 s.
+shoot_until() { wait_for 10 shot_is "$@"; }
 
 # Fails unless the window of this title lies over part of the client area.
 expect_over_client() {

@@ -2,7 +2,8 @@
 # the start prompt (and lets the X server idle too), shows 32 pegs around the empty centre, and
 # a click on peg 4 and then on the centre makes the jump; an open drop-down holds the game.
 # Quitting from the menu leaves both highscore files; ending it by `kill` with a drop-down open
-# leaves GTK silent.
+# leaves GTK silent. Started as `nohup` starts it, a hang-up and a Ctrl-C leave it running;
+# SIGTERM ends it, and it saves.
 # ctest: run alone (it times the start and the idle CPU use)
 source "$(dirname "$0")/e2e_common.bash"
 
@@ -82,8 +83,22 @@ xdotool key Escape
 wait_for 5 window_closed "$DROP_DOWN" || fail "the menu stayed open"
 wait_board "$(board_with 16 4 9)" 10 4 9 16 || fail "the jump from 4 over 9 into the centre is not shown"
 
+lists_saved() {
+    for file in highscoreaction.dat highscorenormal.dat; do
+        [ "$(stat -c %s "$GAME_DIR/$file")" -ge 120 ] || fail "$file is missing or short"
+    done
+}
 quit_game
-for file in highscoreaction.dat highscorenormal.dat; do
-    [ "$(stat -c %s "$GAME_DIR/$file")" -ge 120 ] || fail "$file is missing or short"
-done
+lists_saved
+
+# Under nohup, with Ctrl-C ignored as a shell starts a background job.
+rm "$GAME_DIR"/highscore*.dat
+(cd "$GAME_DIR" && trap '' INT && exec nohup "$GAME" >"$WORK/game.log" 2>&1) &
+GAME_PID=$!
+wait_window "Quorvel 2.0" 20 >/dev/null || fail "the window \"Quorvel 2.0\" did not appear"
+kill -HUP "$GAME_PID" && kill -INT "$GAME_PID"
+! wait_for 2 game_stopped || fail "an ignored hang-up or Ctrl-C ended the game"
+kill -TERM "$GAME_PID"
+wait_game_end
+lists_saved
 echo "PASS"

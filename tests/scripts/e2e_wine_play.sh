@@ -95,22 +95,25 @@ wait "$GAME_PID" 2>/dev/null || true
 GAME_PID=""
 window_gone "Quorvel 2.0" || fail "the Linux game's window stayed"
 
+# True when a look at the screen finds the wood of the background in the client area.
+wood_shown() {
+    local red
+    import -window root "$WORK/first.png"
+    red=$(convert "$WORK/first.png" -format \
+        "%[fx:int(255*p{$((CLIENT_X + 20)),$((CLIENT_Y + 540))}.r)]" info:)
+    [ "$red" -gt 100 ]
+}
+
 # Starts the Windows program in $GAME_DIR and waits for its window and first frame, the wood
 # of the background; FIRST_FRAME_MS is the time from the start to the frame on the screen.
 start_windows_game() {
-    local started red i
+    local started
     started=$(date +%s%N)
     (cd "$GAME_DIR" && exec wine quorvel.exe >"$WORK/game.log" 2>&1) &
     GAME_PID=$!
     WINDOW_ID=$(wait_window "Quorvel 2.0" 60) || fail "the window \"Quorvel 2.0\" did not appear"
     find_wine_client_area "$WINDOW_ID"
-    for i in $(seq 300); do
-        import -window root "$WORK/first.png"
-        red=$(convert "$WORK/first.png" -format \
-            "%[fx:int(255*p{$((CLIENT_X + 20)),$((CLIENT_Y + 540))}.r)]" info:)
-        [ "$red" -gt 100 ] && break
-    done
-    [ "$red" -gt 100 ] || fail "the window shows no frame"
+    wait_for 60 wood_shown || fail "the window shows no frame"
     FIRST_FRAME_MS=$((($(date +%s%N) - started) / 1000000))
 }
 
@@ -122,18 +125,15 @@ close_windows_game() {
     wait_game_end 30
 }
 
-# Waits until the drop-down menu is "open" or "closed" ($1), as its white shows or not.
-wait_menu() {
-    local i white x=$((CLIENT_X + MENU_WHITE[0])) y=$((CLIENT_Y + MENU_WHITE[1]))
-    for i in $(seq $((50 * WAIT_SCALE))); do
-        import -window root "$WORK/menu.png"
-        white=$(convert "$WORK/menu.png" -format "%[fx:p{$x,$y}.b > 0.9]" info:)
-        [ "$white" = 1 ] && [ "$1" = open ] && return 0
-        [ "$white" = 0 ] && [ "$1" = closed ] && return 0
-        sleep 0.1
-    done
-    fail "the menu \"Spiel\" is not $1"
+# True when a look at the screen finds the drop-down menu "open" or "closed" ($1), as its white
+# shows or not.
+menu_is() {
+    local white x=$((CLIENT_X + MENU_WHITE[0])) y=$((CLIENT_Y + MENU_WHITE[1]))
+    import -window root "$WORK/menu.png"
+    white=$(convert "$WORK/menu.png" -format "%[fx:p{$x,$y}.b > 0.9]" info:)
+    if [ "$1" = open ]; then [ "$white" = 1 ]; else [ "$white" = 0 ]; fi
 }
+wait_menu() { wait_for 15 menu_is "$1" || fail "the menu \"Spiel\" is not $1"; }
 
 click_spiel() {
     xdotool mousemove $((CLIENT_X + 20)) $((CLIENT_Y - 10)) click 1

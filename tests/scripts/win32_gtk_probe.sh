@@ -41,16 +41,12 @@ fail() {
     cat "$work/err"
     exit 1
 }
+count() { grep -cxF -- "$1" "$work/log"; }
+reported() { [ "$(count "$1")" -ge "$2" ]; }
 # Waits up to 10 s until the probe has reported the line (at least $2 times).
 expect() {
-    local wanted=${2:-1}
-    for _ in $(seq 100); do
-        [ "$(grep -cxF -- "$1" "$work/log")" -ge "$wanted" ] && return 0
-        sleep 0.1
-    done
-    fail "expected '$1' ($wanted times)"
+    wait_for 10 reported "$1" "${2:-1}" || fail "expected '$1' (${2:-1} times)"
 }
-count() { grep -cxF -- "$1" "$work/log"; }
 # Pointer there in two steps (GTK takes a click only after it saw the pointer
 # arrive), then the left button: the server hands GTK the events in that order.
 click_at() {
@@ -60,12 +56,8 @@ click_at() {
 find_window() {
     local pattern id
     pattern=$(printf '%s' "$1" | sed 's/[][()!.*+?^$|{}\\]/\\&/g')
-    for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -1)
-        [ -n "$id" ] && break
-        sleep 0.2
-    done
-    [ -n "$id" ] || fail "no window titled '$1'"
+    id=$(wait_for 10 xdotool search --onlyvisible --limit 1 --name "^$pattern\$" 2>/dev/null) ||
+        fail "no window titled '$1'"
     eval "$(xdotool getwindowgeometry --shell "$id")"
 }
 # Puts the pointer over the window with this exact title (keys go there).
@@ -75,14 +67,10 @@ point_at_window() {
 }
 shoot() { import -window root "$shots/$1.png"; }
 pixel() { convert "$shots/$1.png" -format "%[hex:p{$2,$3}]" info:; }
-# Shoots until the pixel at ($2, $3) has the colour $4, for up to 10 s.
-shoot_until() {
-    for _ in $(seq 100); do
-        shoot "$1"
-        [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
-        sleep 0.1
-    done
-    return 1
+# Shoots the screen as $1 and tells whether the pixel at ($2, $3) has the colour $4.
+shows_colour() {
+    shoot "$1"
+    [ "$(pixel "$1" "$2" "$3")" = "$4" ]
 }
 
 "$probe" >"$work/log" 2>"$work/err" &
@@ -92,12 +80,13 @@ probe_pid=$!
 # first paint; WM_MOVE tells where its client area is.
 expect "WINDOW 212 84 CLIENT 594 551"
 expect "PAINT"
-for _ in $(seq 100); do grep -q "^MOVE " "$work/log" && break; sleep 0.1; done
+wait_for 10 grep -q "^MOVE " "$work/log" || fail "no WM_MOVE reported"
 read -r _ cx cy < <(grep -m1 "^MOVE " "$work/log")
 [ "$cx" = 212 ] || fail "client area should start at the window's left edge, not $cx"
 [ "$cy" -gt 84 ] || fail "the menu bar should stand above the client area"
 # The frame is shown 1:1: the probe's white marker is at client (100, 50).
-shoot_until 1-window $((cx + 100)) $((cy + 50)) FFFFFF || fail "marker not at client (100, 50)"
+wait_for 10 shows_colour 1-window $((cx + 100)) $((cy + 50)) FFFFFF ||
+    fail "marker not at client (100, 50)"
 [ "$(pixel 1-window $((cx + 99)) $((cy + 50)))" != FFFFFF ] || fail "marker too far left"
 [ "$(pixel 1-window $((cx + 593)) $((cy + 550)))" != 000000 ] || fail "client area smaller than 594 x 551"
 # Icon 107 is the window's icon: pixel for pixel the 24-bit image of the icon
@@ -112,12 +101,11 @@ drawn=$(convert "$source/resources/icon107.ico[0]" -depth 8 txt:- | awk -F'[(),]
 xdotool mousemove $((cx + 300)) $((cy + 300))
 arrow=$(convert "$source/resources/cursor105.cur" -depth 8 txt:- | awk -F'[(),]' '
     NR > 1 { printf "%s%s", $6 == 0 ? "." : $3 + $4 + $5 == 0 ? "B" : "W", $1 == 31 ? "\n" : "" }')
-for _ in $(seq 50); do
+pointer_is_arrow() {
     pointer=$("$build/tests/pointer_image") || fail "the pointer cannot be read"
-    [ "$pointer" = "$(printf '32 32 0 1\n%s' "$arrow")" ] && break
-    sleep 0.1
-done
-[ "$pointer" = "$(printf '32 32 0 1\n%s' "$arrow")" ] || fail "the pointer is not cursor 105: $pointer"
+    [ "$pointer" = "$(printf '32 32 0 1\n%s' "$arrow")" ]
+}
+wait_for 5 pointer_is_arrow || fail "the pointer is not cursor 105: $pointer"
 # The window cannot be resized.
 hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS)
 smallest=$(echo "$hints" | sed -n 's/.*minimum size: //p')
@@ -144,12 +132,9 @@ third_item=173
 shown_windows() { xdotool search --onlyvisible --class win32_gtk_probe 2>/dev/null | wc -l; }
 # Waits until the number of shown windows compares so ($1, as for `[`) with $2:
 # -gt a count taken before a menu opened, -le one taken before it closed.
+shown_windows_compare() { [ "$(shown_windows)" "$1" "$2" ]; }
 wait_shown() {
-    for _ in $(seq 100); do
-        [ "$(shown_windows)" "$1" "$2" ] && return 0
-        sleep 0.1
-    done
-    fail "$(shown_windows) windows shown, not $1 $2"
+    wait_for 10 shown_windows_compare "$1" "$2" || fail "$(shown_windows) windows shown, not $1 $2"
 }
 # Opens a menu by its title and waits for the pop-up to show.
 open_menu() {
@@ -249,10 +234,8 @@ expect "DESTROY"
 # What the greyed item might have sent came before.
 [ "$(count "COMMAND 40003")" = 1 ] || fail "a greyed item was chosen"
 # An ended probe not yet waited for is a zombie, which `kill -0` still finds.
-for _ in $(seq 50); do
-    [ "$(cut -d' ' -f3 "/proc/$probe_pid/stat" 2>/dev/null || echo Z)" = Z ] && break
-    sleep 0.1
-done
+probe_ended() { [ "$(cut -d' ' -f3 "/proc/$probe_pid/stat" 2>/dev/null || echo Z)" = Z ]; }
+wait_for 5 probe_ended || fail "the probe did not end with its window"
 wait "$probe_pid"
 status=$?
 probe_pid=""

@@ -2,6 +2,8 @@
 #include "FrameTime.h"
 #include "tests/shell/shell_fixture.h"
 
+#include <csignal>
+
 namespace shell_test {
 namespace {
 
@@ -78,16 +80,28 @@ TEST_F(FrameLoopTest, AnOpenMenuHoldsTheGameAndCountsInTheNextPass) {
     EXPECT_FLOAT_EQ(g_game.stats.timePanel.GetTimeLeft(), 26.0f);
 }
 
+// Ended by the close box once the script is used up, or by SIGTERM in the frame loop before the
+// click is played: the same shutdown.
 TEST_F(FrameLoopTest, NormalRunShowsTheWindowAndGivesEverythingBack) {
-    headless::Click(10, 10);
-    WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+    for (const bool terminated : {false, true}) {
+        SCOPED_TRACE(terminated ? "ended by SIGTERM" : "ended by the close box");
+        headless::Click(10, 10);
+        if (terminated) {
+            headless::WatchEndRequests();
+            std::raise(SIGTERM);
+        }
+        WinMain(nullptr, nullptr, nullptr, SW_SHOW);
 
-    EXPECT_GT(headless::FramesPresented(), 0u);
-    EXPECT_FALSE(g_game.IsInitialized());
-    EXPECT_EQ(g_graphics.GetDevice(), nullptr);
-    ExpectEverythingGivenBack();
-    EXPECT_TRUE(fs::exists(kActionFile));
-    EXPECT_TRUE(fs::exists(kNormalFile));
+        EXPECT_EQ(headless::PendingActions(), terminated ? 1u : 0u);
+        EXPECT_GT(headless::FramesPresented(), 0u);
+        EXPECT_FALSE(g_game.IsInitialized());
+        EXPECT_EQ(g_graphics.GetDevice(), nullptr);
+        ExpectEverythingGivenBack();
+        EXPECT_TRUE(fs::exists(kActionFile));
+        EXPECT_TRUE(fs::exists(kNormalFile));
+        TearDown();
+        SetUp();
+    }
 }
 
 // Start-up that cannot make the device or the game ends at once: no message, no frame, the

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+// The repository's folder, compiled into the test binaries.
+inline const std::filesystem::path kSourceTree = QUORVEL_SOURCE_DIR;
+
 class ScratchDir {
 public:
     ScratchDir() {
@@ -62,10 +65,7 @@ public:
 
 private:
     static bool LinkImages(const ScratchDir& folder) {
-        const char* source = std::getenv("QUORVEL_SOURCE_DIR");
-        std::filesystem::path images =
-            std::filesystem::path(source ? source : std::filesystem::current_path()) / "Grafik";
-        std::filesystem::create_directory_symlink(images, folder.root / "Grafik");
+        std::filesystem::create_directory_symlink(kSourceTree / "Grafik", folder.root / "Grafik");
         return true;
     }
 

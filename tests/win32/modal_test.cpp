@@ -241,11 +241,13 @@ TEST(Win32Modal, InputWaitingForADisabledOwnerIsDroppedAndAGoneOwnerFailsTheBox)
 
 // SIGTERM while a box is up over a dialog, as over the list with its "Reset" box: the disabled
 // main window still gets the close its close box sends, both loops end at once unanswered (the
-// scripted Yes never resets), and the quit is left for the frame loop.
+// scripted Yes never resets), and the quit is left for the frame loop. Once the next backend is
+// installed, which does not watch, the signal ends the program (a test program too).
 TEST(Win32Modal, EndRequestEndsEveryModalLoopAndLeavesTheQuit) {
     HWND hwnd = MakeMainWindow();
     ShowWindow(hwnd, SW_SHOW);
     QuitOnDestroy();
+    win32_headless::WatchEndRequests();
     static int answer = -1;
     auto proc = [](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
         if (message == WM_COMMAND && LOWORD(wParam) == 1008) {
@@ -262,4 +264,7 @@ TEST(Win32Modal, EndRequestEndsEveryModalLoopAndLeavesTheQuit) {
     const std::vector<UINT> messages = Messages();
     EXPECT_NE(std::find(messages.begin(), messages.end(), (UINT)WM_CLOSE), messages.end());
     EXPECT_EQ(RunFrameLoop(), 1);
+
+    ShowWindow(MakeMainWindow(), SW_SHOW);
+    EXPECT_EXIT((std::raise(SIGTERM), RunFrameLoop()), testing::KilledBySignal(SIGTERM), "");
 }

@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorvel: no display to open a window on (is DISPLAY set?)\n");
         return 1;
     }
+    win32_gtk::WatchEndRequests();
     char commandLine[] = "";
     return WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL);
 }

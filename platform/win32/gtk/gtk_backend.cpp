@@ -51,19 +51,21 @@ gboolean OnEndRequest(gpointer) {
     return G_SOURCE_CONTINUE;
 }
 
-// Once a process: the tests install the backend more than once.
+} // namespace
+
 void WatchEndRequests() {
+    // A second watch would close twice for every request.
     static bool watching = false;
     if (watching) {
         return;
     }
     watching = true;
     for (int signal : kEndSignals) {
-        g_unix_signal_add(signal, OnEndRequest, nullptr);
+        if (!IsIgnored(signal)) {
+            g_unix_signal_add(signal, OnEndRequest, nullptr);
+        }
     }
 }
-
-} // namespace
 
 void DrainEvents() {
     while (gtk_events_pending()) {
@@ -201,7 +203,6 @@ bool Install(int* argc, char*** argv) {
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(css);
     UseBackend(std::make_unique<GtkBackend>());
-    WatchEndRequests();
     return true;
 }
 

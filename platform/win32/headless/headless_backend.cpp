@@ -42,37 +42,50 @@ void NoteEndRequest(int) {
     errno = savedErrno;
 }
 
-void WatchEndRequests() {
-    if (g_endRequests[0] >= 0 || pipe2(g_endRequests, O_NONBLOCK | O_CLOEXEC) != 0) {
-        return;
-    }
-    struct sigaction action = {};
-    action.sa_handler = NoteEndRequest;
-    action.sa_flags = SA_RESTART;
-    sigemptyset(&action.sa_mask);
-    for (int signal : kEndSignals) {
-        sigaction(signal, &action, nullptr);
-    }
-}
-
-// Closes as the GTK backend does, once for all the requests that came since
-// the last look; true when there were any.
-bool TakeEndRequests() {
+// Empties the pipe; true when it held a request.
+bool DrainEndRequests() {
     char requests[16];
     bool any = false;
     while (read(g_endRequests[0], requests, sizeof requests) > 0) {
         any = true;
-    }
-    if (any) {
-        CloseForEndRequest();
     }
     return any;
 }
 
 } // namespace
 
-HeadlessBackend::HeadlessBackend() {
-    WatchEndRequests();
+HeadlessBackend::~HeadlessBackend() {
+    for (const auto& [signal, before] : replacedActions) {
+        sigaction(signal, &before, nullptr);
+    }
+}
+
+void HeadlessBackend::WatchEndRequests() {
+    if (watching || (g_endRequests[0] < 0 && pipe2(g_endRequests, O_NONBLOCK | O_CLOEXEC) != 0)) {
+        return;
+    }
+    watching = true;
+    DrainEndRequests(); // left from a backend before
+    struct sigaction action = {};
+    action.sa_handler = NoteEndRequest;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (int signal : kEndSignals) {
+        struct sigaction before = {};
+        if (!IsIgnored(signal) && sigaction(signal, &action, &before) == 0) {
+            replacedActions.emplace_back(signal, before);
+        }
+    }
+}
+
+// Closes as the GTK backend does, once for all the requests that came since
+// the last look; true when there were any.
+bool HeadlessBackend::TakeEndRequests() {
+    if (!watching || !DrainEndRequests()) {
+        return false;
+    }
+    CloseForEndRequest();
+    return true;
 }
 
 bool IsDialogAction(Action::Kind kind) {

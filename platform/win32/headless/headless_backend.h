@@ -5,7 +5,9 @@
 #include "platform/win32/backend.h"
 #include "platform/win32_headless.h"
 
+#include <csignal>
 #include <deque>
+#include <utility>
 
 namespace win32_headless {
 
@@ -35,7 +37,8 @@ struct Action {
 
 class HeadlessBackend : public win32::Backend {
 public:
-    HeadlessBackend();
+    // Gives back the signal dispositions that WatchEndRequests replaced.
+    ~HeadlessBackend() override;
     int ScreenWidth() override { return screenWidth; }
     int ScreenHeight() override { return screenHeight; }
     DWORD Milliseconds() override;
@@ -56,6 +59,9 @@ public:
 
     void Poll(bool idle) override;
     void WaitModal(win32::ModalContext& modal) override;
+
+    // End requests reach this backend until another is installed.
+    void WatchEndRequests();
 
     int screenWidth = 1024;
     int screenHeight = 768;
@@ -79,6 +85,7 @@ private:
         bool cancelledUnscripted = false;
     };
 
+    bool TakeEndRequests();
     bool TakeClockAction();
     void PlayWindowAction(const Action& action);
     void PlayMenuAction(win32::ModalContext& menu);
@@ -93,6 +100,8 @@ private:
     std::vector<OpenDialog> openDialogs;
     bool closeSent = false;
     int pollsAfterClose = 0;
+    bool watching = false;
+    std::vector<std::pair<int, struct sigaction>> replacedActions;
 };
 
 // The backend in use, installing it first if another (or none) is.

@@ -69,6 +69,10 @@ void Install() {
     UseBackend(std::make_unique<HeadlessBackend>());
 }
 
+void WatchEndRequests() {
+    Current().WatchEndRequests();
+}
+
 void SetScreenSize(int width, int height) {
     Current().screenWidth = width;
     Current().screenHeight = height;
