@@ -265,9 +265,8 @@ BOOL SetLock(HANDLE file, short type, int command, DWORD lengthLow, DWORD length
 std::mutex locksGuard;
 std::set<std::tuple<int, DWORD, DWORD, DWORD, DWORD>> lockedRanges;
 
-std::tuple<int, DWORD, DWORD, DWORD, DWORD> RangeOf(HANDLE file, DWORD lengthLow,
-                                                     DWORD lengthHigh,
-                                                     const OVERLAPPED* overlapped) {
+std::tuple<int, DWORD, DWORD, DWORD, DWORD> RangeOf(HANDLE file, DWORD lengthLow, DWORD lengthHigh,
+                                                    const OVERLAPPED* overlapped) {
     return {DescriptorOf(file), overlapped->Offset, overlapped->OffsetHigh, lengthLow, lengthHigh};
 }
 
