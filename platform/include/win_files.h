@@ -105,6 +105,9 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 // replacement keeps its own.
 #define ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 1177L
 
+// With C names, as Windows' own.
+extern "C" {
+
 DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
 DWORD WINAPI GetCurrentProcessId();
@@ -148,3 +151,5 @@ BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWO
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags);
 // The thread waits this long, for a locked file to come free.
 void WINAPI Sleep(DWORD milliseconds);
+
+} // extern "C"
