@@ -109,6 +109,13 @@ bool ReadLink(int link, std::string& target) {
     return true;
 }
 
+// Closes a descriptor a failed step leaves behind.
+bool Abandon(int descriptor, int error) {
+    close(descriptor);
+    errno = error;
+    return false;
+}
+
 // Goes down the path one name at a time, each folder opened without following
 // a link and links followed by the rule above, up to the last name: that one
 // is followed too where followLast says so, else left as it is. False with
@@ -137,30 +144,30 @@ bool Walk(const char* path, bool followLast, Place& place) {
         if (next < 0)
             return last && errno == ENOENT;
         struct stat status;
-        std::string target;
-        int error = fstat(next, &status) != 0 ? errno : 0;
-        if (!error && S_ISLNK(status.st_mode))
-            error = !MayFollow(place.folder, status) ? EACCES
-                    : ++links > kMaxLinks            ? ELOOP
-                    : !ReadLink(next, target)        ? errno
-                                                     : 0;
-        else if (!error && !last && !S_ISDIR(status.st_mode))
-            error = ENOTDIR;
-        if (error || (last && target.empty())) {
+        if (fstat(next, &status) != 0)
+            return Abandon(next, errno);
+        if (S_ISLNK(status.st_mode)) {
+            std::string target;
+            int error = !MayFollow(place.folder, status) ? EACCES
+                        : ++links > kMaxLinks            ? ELOOP
+                        : !ReadLink(next, target)        ? errno
+                                                         : 0;
+            if (error)
+                return Abandon(next, error);
             close(next);
-            errno = error;
-            return !error;
-        }
-        if (target.empty()) {
+            rest.insert(0, target);
+            if (target[0] == '/') {
+                close(place.folder);
+                place.folder = OpenFolder("/");
+            }
+        } else if (last) {
+            close(next);
+            return true;
+        } else if (!S_ISDIR(status.st_mode)) {
+            return Abandon(next, ENOTDIR);
+        } else {
             close(place.folder);
             place.folder = next;
-            continue;
-        }
-        close(next);
-        rest.insert(0, target);
-        if (target[0] == '/') {
-            close(place.folder);
-            place.folder = OpenFolder("/");
         }
     }
     return false;
@@ -224,6 +231,7 @@ bool TakeMetadata(int from, int to) {
     return CopyAttributes(from, to) && fchmod(to, old.st_mode & 07777) == 0;
 }
 
+// The file at the place itself, never a link there, and never waiting on a FIFO.
 int OpenAt(const Place& place, int flags) {
     return openat(place.folder, place.leaf.c_str(),
                   flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

@@ -89,23 +89,18 @@ extern "C" {
 BOOL __real_ReadFile(HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED);
 BOOL __real_ReplaceFileA(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID);
 BOOL __real_MoveFileExA(LPCSTR, LPCSTR, DWORD);
-
-BOOL Failed(DWORD error) {
-    SetLastError(error);
-    return FALSE;
-}
 BOOL __wrap_ReadFile(HANDLE file, LPVOID to, DWORD count, LPDWORD read, LPOVERLAPPED overlapped) {
-    return faults.readsFail ? Failed(ERROR_LOCK_VIOLATION)
+    return faults.readsFail ? (SetLastError(ERROR_LOCK_VIOLATION), FALSE)
                             : __real_ReadFile(file, to, count, read, overlapped);
 }
 BOOL __wrap_ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
                          LPVOID exclude, LPVOID reserved) {
-    if (faults.replaceLosesTheList && unlink(replaced) == 0)
-        return Failed(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
-    return __real_ReplaceFileA(replaced, replacement, backup, flags, exclude, reserved);
+    return faults.replaceLosesTheList && unlink(replaced) == 0
+               ? (SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT), FALSE)
+               : __real_ReplaceFileA(replaced, replacement, backup, flags, exclude, reserved);
 }
 BOOL __wrap_MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
-    return faults.movesFailing-- > 0 ? Failed(ERROR_ACCESS_DENIED)
+    return faults.movesFailing-- > 0 ? (SetLastError(ERROR_ACCESS_DENIED), FALSE)
                                      : __real_MoveFileExA(existing, newName, flags);
 }
 }
@@ -184,21 +179,19 @@ TEST(HighscoreFile, TheListKeepsItsOwnerAndBitsAndAReadOnlyOneStays) {
         EXPECT_EQ(FilesIn(dir.root), std::set<std::string>{"highscoreaction.dat"});
     }
 
-    // So do its attributes, and its ACL: the group may read nothing, whatever 660 says.
+    // So do its attributes and its ACL, in which the group may read nothing, whatever 660 says.
     ScratchDir dir;
     std::string list = dir.Write("highscoreaction.dat", kOldBytes);
-    const uint8_t acl[] = {2,   0,   0,   0,   1,    0,   6,   0,   255,  255, 255, 255,
-                           4,   0,   0,   0,   255,  255, 255, 255, 0x10, 0,   6,   0,
-                           255, 255, 255, 255, 0x20, 0,   0,   0,   255,  255, 255, 255};
+    const uint32_t acl[] = {2, 0x60001, ~0u, 0x4, ~0u, 0x60010, ~0u, 0x20, ~0u};
     ASSERT_EQ(setxattr(list.c_str(), "system.posix_acl_access", acl, sizeof acl, 0), 0);
     ASSERT_EQ(setxattr(list.c_str(), "user.herkunft", "alt", 3, 0), 0);
     TableOf("Neu", 77).Save(list.c_str());
     EXPECT_EQ(ReadBytes(list), image);
-    uint8_t value[64] = {};
-    EXPECT_EQ(getxattr(list.c_str(), "system.posix_acl_access", value, sizeof value),
+    uint32_t kept[16] = {};
+    EXPECT_EQ(getxattr(list.c_str(), "system.posix_acl_access", kept, sizeof kept),
               ssize_t(sizeof acl));
-    EXPECT_EQ(memcmp(value, acl, sizeof acl), 0);
-    EXPECT_EQ(getxattr(list.c_str(), "user.herkunft", value, sizeof value), 3);
+    EXPECT_EQ(memcmp(kept, acl, sizeof acl), 0);
+    EXPECT_EQ(getxattr(list.c_str(), "user.herkunft", kept, sizeof kept), 3);
 }
 
 // Windows fails a read of a list another game holds locked, and may let go of
@@ -359,19 +352,20 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         bool listExists;
         bool usersOwn; // list and folder belong to the user, else to root
         bool saved;
-        int heldMs; // another process holds a lock on the list this long; -1: for good
+        bool heldLocked;      // another process holds a lock on the list for good
+        int letGoAfterMs = 0; // or lets go after this long
     };
     const Case cases[] = {
-        {"a read-only list", 0444, 0755, true, true, false, 0},
-        {"a read-only list in a read-only folder", 0444, 0555, true, true, false, 0},
-        {"a write-only list", 0200, 0755, true, true, false, 0},
-        {"a writable list in a folder that takes no new file", 0620, 0555, true, true, true, 0},
-        {"the same list held locked", 0620, 0555, true, true, false, -1},
-        {"the same list held locked for a moment", 0620, 0555, true, true, true, 300},
-        {"no list in a folder that takes no new file", 0, 0555, false, true, false, 0},
+        {"a read-only list", 0444, 0755, true, true, false, false},
+        {"a read-only list in a read-only folder", 0444, 0555, true, true, false, false},
+        {"a write-only list", 0200, 0755, true, true, false, false},
+        {"a writable list in a folder that takes no new file", 0620, 0555, true, true, true, false},
+        {"the same list held locked", 0620, 0555, true, true, false, true},
+        {"the same list held locked for a moment", 0620, 0555, true, true, true, true, 300},
+        {"no list in a folder that takes no new file", 0, 0555, false, true, false, false},
         // A folder like /tmp: anyone may add files, but only a file's owner may
         // remove or replace it; root's list is open to all for writing.
-        {"someone else's writable list in a shared folder", 0666, 01777, true, false, true, 0},
+        {"someone else's writable list in a shared folder", 0666, 01777, true, false, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -394,14 +388,14 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         else
             fs::permissions(dir.root, fs::perms::others_exec, fs::perm_options::add);
         chmod(folder.c_str(), c.folderMode);
-        int holder = c.heldMs ? open(list.c_str(), O_RDWR) : -1;
+        int holder = c.heldLocked ? open(list.c_str(), O_RDWR) : -1;
         struct flock whole = {};
         whole.l_type = F_WRLCK;
         ASSERT_TRUE(holder < 0 || fcntl(holder, F_OFD_SETLK, &whole) == 0);
         // The lock lasts while a child that sleeps holds the last descriptor.
-        pid_t letGo = c.heldMs > 0 ? fork() : -1;
+        pid_t letGo = c.letGoAfterMs ? fork() : -1;
         if (letGo == 0) {
-            usleep(c.heldMs * 1000);
+            usleep(c.letGoAfterMs * 1000);
             _exit(0);
         }
         if (letGo > 0)
@@ -669,10 +663,8 @@ TEST(HighscoreFile, WithoutProcTheListIsSavedAllTheSame) {
     ScratchDir dir;
     const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 2600));
     int status = WithTmpfs("/proc", "size=4k", [&] {
-        WorkingDirectory here(dir.root);
-        TableOf("Neu", 2600).Save(kList);
-        return FilesIn(dir.root) == std::set<std::string>{kList} && ReadBytes(kList) == image ? 0
-                                                                                              : 1;
+        TableOf("Neu", 2600).Save(dir.Path(kList).c_str());
+        return ReadBytes(dir.Path(kList)) == image ? 0 : 1;
     });
     if (status == kCannotMount)
         GTEST_SKIP() << "no tmpfs can be mounted here";

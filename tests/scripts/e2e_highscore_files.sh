@@ -100,18 +100,14 @@ echo "linked list and kept bits saved in order"
 if [ "$(id -u)" = 0 ]; then
     make_game_folder
     chmod 777 "$GAME_DIR"
-    head -c 208 /dev/urandom >"$WORK/root-only"
-    chmod 600 "$WORK/root-only"
-    cp "$WORK/root-only" "$WORK/root-only.before"
-    ln -s "$WORK/root-only" "$GAME_DIR/highscoreaction.dat"
-    chown -h nobody: "$GAME_DIR/highscoreaction.dat"
-    printf 'alt' >"$WORK/saves/action.dat"
-    ln -s ../saves/action.dat "$GAME_DIR/highscorenormal.dat"
+    printf 'geheim' >"$WORK/root-only" && chmod 600 "$WORK/root-only"
+    ln -s "$WORK/root-only" "$GAME_DIR/highscoreaction.dat" && chown -h nobody: "$GAME_DIR/highscoreaction.dat"
+    printf 'alt' >"$WORK/saves/action.dat" && ln -s ../saves/action.dat "$GAME_DIR/highscorenormal.dat"
     start_game
     wait_window "Quorvel 2.0" 20 >/dev/null || fail "no window with a planted link"
     play_a_jump "planted link"
     quit_game
-    cmp -s "$WORK/root-only" "$WORK/root-only.before" || fail "the planted link's target changed"
+    [ "$(cat "$WORK/root-only")" = geheim ] || fail "the planted link's target changed"
     [ "$(stat -c %s "$WORK/saves/action.dat")" = 120 ] || fail "root's own link was not saved through"
     echo "a link nobody planted is not followed, root's own beside it is"
 fi
