@@ -14,6 +14,8 @@ const DWORD kPathSize = 4096;
 const size_t kTemporarySize = kPathSize + 24;
 // Names a save tries for its temporary before it gives up.
 const unsigned kTemporaryNames = 16;
+// How often a list's final path is compared with its name's full path.
+const int kPathComparisons = 8;
 // How Windows' final paths begin, so that they may run past MAX_PATH.
 const char kLongPathPrefix[] = "\\\\?\\";
 // The range LockFileEx takes to lock a whole file, however long it grows.
@@ -139,28 +141,30 @@ const char* WithoutLongPathPrefix(const char* path) {
     return strncmp(path, kLongPathPrefix, prefix) == 0 ? path + prefix : path;
 }
 
-// The name the save goes by: the name as given where the list is no link, so
-// that a rename of its folder meanwhile takes the save along ("./" before a
-// bare name, which Wine's ReplaceFileA refuses); else the final path, the
-// file the link leads to. A final path that changes while the name's is
-// asked is a folder on the move, and so is no link; one that cannot be asked
-// (Linux without /proc) leaves the name too. False when no name fits.
+// The name the save goes by: the name as given where it is no link, so that a
+// rename of its folder meanwhile takes the save along ("./" before a bare
+// name, which Wine's ReplaceFileA refuses); else the final path, the file the
+// link leads to. A link is told by a final path that differs from the name's
+// full path, which a folder renamed back and forth makes differ now and then,
+// a link always; so they are compared more than once. Without a final path
+// (Linux without /proc) the save goes by the name. False when no name fits.
 bool NameToSave(HANDLE file, const char* name, char (&list)[kPathSize]) {
-    const DWORD flags = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
-    DWORD finalLength = GetFinalPathNameByHandleA(file, list, kPathSize, flags);
-    char named[kPathSize], again[kPathSize];
-    DWORD length = GetFullPathNameA(name, kPathSize, named, nullptr);
-    if (length == 0 || length >= kPathSize)
-        return false;
-    bool elsewhere = finalLength > 0 && finalLength < kPathSize &&
-                     GetFinalPathNameByHandleA(file, again, kPathSize, flags) == finalLength &&
-                     strcmp(list, again) == 0 && strcmp(WithoutLongPathPrefix(list), named) != 0;
-    if (elsewhere)
-        return true;
-    if (strpbrk(name, "\\/:"))
-        snprintf(list, sizeof list, "%s", name);
-    else
-        snprintf(list, sizeof list, ".%c%s", named[length - strlen(name) - 1], name);
+    char named[kPathSize];
+    for (int comparison = 0; comparison < kPathComparisons; comparison++) {
+        DWORD finalLength = GetFinalPathNameByHandleA(file, list, kPathSize,
+                                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        DWORD length = GetFullPathNameA(name, kPathSize, named, nullptr);
+        if (length == 0 || length >= kPathSize)
+            return false;
+        if (finalLength == 0 || finalLength >= kPathSize ||
+            strcmp(WithoutLongPathPrefix(list), named) == 0) {
+            if (strpbrk(name, "\\/:"))
+                snprintf(list, sizeof list, "%s", name);
+            else
+                snprintf(list, sizeof list, ".%c%s", named[length - strlen(name) - 1], name);
+            return true;
+        }
+    }
     return true;
 }
 
