@@ -141,13 +141,8 @@ const char* WithoutLongPathPrefix(const char* path) {
     return strncmp(path, kLongPathPrefix, prefix) == 0 ? path + prefix : path;
 }
 
-// The name the save goes by: the name as given where it is no link, so that a
-// rename of its folder meanwhile takes the save along ("./" before a bare
-// name, which Wine's ReplaceFileA refuses); else the final path, the file the
-// link leads to. A link is told by a final path that differs from the name's
-// full path, which a folder renamed back and forth makes differ now and then,
-// a link always; so they are compared more than once. Without a final path
-// (Linux without /proc) the save goes by the name. False when no name fits.
+// The name to save by: a link's final path (it differs from the name's full path every time,
+// a renamed folder's only now and then), else the name, bare ones with the "./" Wine needs.
 bool NameToSave(HANDLE file, const char* name, char (&list)[kPathSize]) {
     char named[kPathSize];
     for (int comparison = 0; comparison < kPathComparisons; comparison++) {
