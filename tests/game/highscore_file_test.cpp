@@ -76,11 +76,11 @@ std::string DeviceNode(const ScratchDir& dir, const char* system, unsigned minor
     return own ? node : system;
 }
 
-// Faults of the file functions, which this program links wrapped.
+// Faults of the file functions, which this program links wrapped: reads fail,
+// a replace loses the old list and fails as Windows may, the next moves fail.
 struct {
-    bool readsFail = false;
-    bool replaceLosesTheList = false; // and fails, as Windows may
-    int movesFailing = 0;
+    bool readsFail, replaceLosesTheList;
+    int movesFailing;
 } faults;
 
 } // namespace
