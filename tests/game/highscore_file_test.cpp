@@ -477,6 +477,7 @@ TEST(HighscoreFile, OnAFullDiskTheSaveFailsAndTheOldListStays) {
         WriteBytes(list, old);
         FillUp(folder + "/filler");
         TableOf("Neu", 2600).Save(list.c_str());
+        TableOf("Neu", 2600).Save((folder + "/highscorenormal.dat").c_str());
         if (ReadBytes(list) != old)
             return 1;
         return FilesIn(folder) == std::set<std::string>{"filler", "highscoreaction.dat"} ? 0 : 2;
