@@ -8,7 +8,8 @@
 // Fills bytes with at most capacity bytes from the start of the file and gives
 // their count: 0 when it cannot be read (missing, a folder, or anything but a
 // regular file, such as a FIFO or a device). refused says whether something
-// in the list's place could not be opened for reading (no read permission).
+// in the list's place could not be read: no read permission, a link another
+// user planted, or a read that failed.
 size_t ReadHighscoreFile(const char* name, uint8_t* bytes, size_t capacity, bool& refused);
 
 // Makes the bytes the file's whole content. The old content stays whole until
@@ -18,5 +19,6 @@ size_t ReadHighscoreFile(const char* name, uint8_t* bytes, size_t capacity, bool
 // or not a regular file) is left as it is, and a link's target gets the new
 // content. The temporary and the swap go by the name as given, in the folder
 // the save starts in, even when that folder is renamed meanwhile; a failed
-// save leaves nothing behind.
+// save leaves nothing behind but the new list, under the temporary's name,
+// where Windows let go of the old one.
 void SaveHighscoreFile(const char* name, const uint8_t* bytes, size_t count);

@@ -51,7 +51,7 @@ void FromImage(const Image& image, Entries& entries) {
 
 // Every byte of the image may take two in the file.
 constexpr size_t kFileSize = 2 * kImageSize;
-typedef uint8_t FileBytes[kFileSize];
+typedef uint8_t StoredList[kFileSize];
 
 // Overwrites the front of image with what the file's bytes give, a 0x0D 0x0A
 // pair giving one 0x0A; a short file leaves the rest of image as it was.
@@ -64,7 +64,7 @@ void Untranslate(const uint8_t* bytes, size_t count, Image& image) {
     }
 }
 
-size_t Translate(const Image& image, FileBytes& bytes) {
+size_t Translate(const Image& image, StoredList& bytes) {
     size_t count = 0;
     for (uint8_t byte : image) {
         if (byte == kLineFeed)
@@ -82,7 +82,7 @@ HighscoreEntry::HighscoreEntry() {
 
 void HighscoreTable::Load(const char* file) {
     fileName = file;
-    FileBytes bytes;
+    StoredList bytes;
     if (size_t count = ReadHighscoreFile(file, bytes, kFileSize, unreadable)) {
         Image image;
         ToImage(entry, image);
@@ -97,7 +97,7 @@ void HighscoreTable::Save(const char* file) {
         return;
     Image image;
     ToImage(entry, image);
-    FileBytes bytes;
+    StoredList bytes;
     SaveHighscoreFile(file, bytes, Translate(image, bytes));
 }
 

@@ -2,15 +2,22 @@
 // descriptor, errno becomes the last-error code.
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <linux/limits.h>
+#include <mutex>
+#include <set>
 #include <string>
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -27,6 +34,7 @@ DWORD ErrorOf(int error) {
     case EPERM:
     case EISDIR:
     case EROFS:
+    case ELOOP: // a link that is not followed
         return ERROR_ACCESS_DENIED;
     case EEXIST:
         return ERROR_FILE_EXISTS;
@@ -60,19 +68,116 @@ int DescriptorOf(HANDLE handle) {
     return descriptor >= 0 && descriptor <= INT_MAX ? static_cast<int>(descriptor) : -1;
 }
 
-// The folder a path lies in, so that a rename into it can be made durable.
-std::string FolderOf(const char* path) {
-    const char* slash = strrchr(path, '/');
-    if (!slash)
-        return ".";
-    return slash == path ? "/" : std::string(path, slash);
+// Where a name lies: its folder, held open, and the last part of the name.
+struct Place {
+    Place() = default;
+    Place(const Place&) = delete;
+    Place& operator=(const Place&) = delete;
+    ~Place() {
+        if (folder >= 0)
+            close(folder);
+    }
+
+    int folder = -1;
+    std::string leaf;
+};
+
+// The kernel's limit on the links of one chain.
+const int kMaxLinks = 40;
+
+int OpenFolder(const char* path) {
+    return open(path, O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+// A link is followed only where it belongs to the caller or to the owner of
+// the folder it sits in: one that another user planted in a folder open to
+// all leads nowhere, so it cannot hand the caller's rights to its target.
+bool MayFollow(int folder, const struct stat& link) {
+    struct stat owner;
+    return link.st_uid == geteuid() || (fstat(folder, &owner) == 0 && owner.st_uid == link.st_uid);
+}
+
+// The target of the link the descriptor holds, the very link whose owner was asked.
+bool ReadLink(int link, std::string& target) {
+    char bytes[PATH_MAX];
+    ssize_t length = readlinkat(link, "", bytes, sizeof bytes);
+    if (length == sizeof bytes)
+        errno = ENAMETOOLONG;
+    if (length <= 0 || length == sizeof bytes)
+        return false;
+    target.assign(bytes, static_cast<size_t>(length));
+    return true;
+}
+
+// Closes a descriptor a failed step leaves behind.
+bool Abandon(int descriptor, int error) {
+    close(descriptor);
+    errno = error;
+    return false;
+}
+
+// Goes down the path one name at a time, each folder opened without following
+// a link and links followed by the rule above, up to the last name: that one
+// is followed too where followLast says so, else left as it is. False with
+// errno set; a missing last name is no failure, for a caller that makes it.
+bool Walk(const char* path, bool followLast, Place& place) {
+    if (!*path) {
+        errno = ENOENT;
+        return false;
+    }
+    std::string rest = path;
+    place.folder = OpenFolder(rest[0] == '/' ? "/" : ".");
+    int links = 0;
+    while (place.folder >= 0) {
+        size_t start = rest.find_first_not_of('/');
+        if (start == std::string::npos) { // the path names a folder
+            place.leaf = ".";
+            return true;
+        }
+        size_t end = std::min(rest.find('/', start), rest.size());
+        place.leaf = rest.substr(start, end - start);
+        rest.erase(0, end);
+        bool last = rest.find_first_not_of('/') == std::string::npos;
+        if (last && !followLast)
+            return true;
+        int next = openat(place.folder, place.leaf.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0)
+            return last && errno == ENOENT;
+        struct stat status;
+        if (fstat(next, &status) != 0)
+            return Abandon(next, errno);
+        if (S_ISLNK(status.st_mode)) {
+            std::string target;
+            int error = !MayFollow(place.folder, status) ? EACCES
+                        : ++links > kMaxLinks            ? ELOOP
+                        : !ReadLink(next, target)        ? errno
+                                                         : 0;
+            if (error)
+                return Abandon(next, error);
+            close(next);
+            rest.insert(0, target);
+            if (target[0] == '/') {
+                close(place.folder);
+                place.folder = OpenFolder("/");
+            }
+        } else if (last) {
+            close(next);
+            return true;
+        } else if (!S_ISDIR(status.st_mode)) {
+            return Abandon(next, ENOTDIR);
+        } else {
+            close(place.folder);
+            place.folder = next;
+        }
+    }
+    return false;
 }
 
 // A rename lives in the folder's own data until that is synced; without this
 // a power cut could bring back the old name. The rename has happened whether
 // or not the sync works, so its result is not reported.
-void SyncFolderOf(const char* path) {
-    int folder = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncFolder(const Place& place) {
+    int folder = openat(place.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return;
     fsync(folder);
@@ -85,21 +190,51 @@ bool ReadOnly(const struct stat& status) {
     return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-// The replaced file's owner, group and permission bits go to the replacement.
-// Only root may give a file to another user, so elsewhere the owner stays the
-// caller's; the bits come after, as a change of owner clears the set-id bits.
-// The replacement is opened without following a link, so a link slipped into
-// its place is not changed.
-bool TakeOwnerAndPermissions(const char* replacement, const struct stat& replaced) {
-    int file = open(replacement, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (file < 0)
+// Every extended attribute of the replaced file goes to the replacement; on
+// Linux the access ACL is one of them, and the replacement keeps none of its
+// own. An attribute the system will not copy is left out, but never the ACL:
+// the permission bits alone could open the file to a group the ACL kept out.
+bool CopyAttributes(int from, int to) {
+    static const char kAcl[] = "system.posix_acl_access";
+    std::vector<char> names(XATTR_LIST_MAX), value(XATTR_SIZE_MAX);
+    ssize_t length = flistxattr(from, names.data(), names.size());
+    if (length < 0)
+        return errno == ENOTSUP;
+    (void)!fremovexattr(to, kAcl);
+    for (const char* name = names.data(); name < names.data() + length; name += strlen(name) + 1) {
+        ssize_t size = fgetxattr(from, name, value.data(), value.size());
+        bool copied = size >= 0 && fsetxattr(to, name, value.data(), size_t(size), 0) == 0;
+        if (!copied && strcmp(name, kAcl) == 0) {
+            errno = EACCES;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The replaced file's owner, group, attributes and permission bits go to the
+// replacement, through descriptors, and only to a file the caller wrote: a
+// regular file of the caller's with no other name, not one slipped into the
+// replacement's place. Only root may give a file to another user, so
+// elsewhere the owner stays the caller's; the bits come last, as a change of
+// owner clears the set-id bits.
+bool TakeMetadata(int from, int to) {
+    struct stat old, fresh;
+    if (fstat(from, &old) != 0 || fstat(to, &fresh) != 0)
         return false;
-    (void)!fchown(file, replaced.st_uid, replaced.st_gid);
-    bool changed = fchmod(file, replaced.st_mode & 07777) == 0;
-    int error = errno;
-    close(file);
-    errno = error;
-    return changed;
+    if (!S_ISREG(old.st_mode) || !S_ISREG(fresh.st_mode) || fresh.st_nlink != 1 ||
+        fresh.st_uid != geteuid()) {
+        errno = EACCES;
+        return false;
+    }
+    (void)!fchown(to, old.st_uid, old.st_gid);
+    return CopyAttributes(from, to) && fchmod(to, old.st_mode & 07777) == 0;
+}
+
+// The file at the place itself, never a link there, and never waiting on a FIFO.
+int OpenAt(const Place& place, int flags) {
+    return openat(place.folder, place.leaf.c_str(),
+                  flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 }
 
 // Hands a path out as the path functions do: its length without the 0 byte,
@@ -133,10 +268,24 @@ BOOL SetLock(HANDLE file, short type, int command, DWORD lengthLow, DWORD length
     return result == 0 ? TRUE : FailWithErrno();
 }
 
+// The ranges each descriptor holds locked, as Windows keeps them: a range
+// that is not locked cannot be unlocked.
+std::mutex locksGuard;
+std::set<std::tuple<int, DWORD, DWORD, DWORD, DWORD>> lockedRanges;
+
+std::tuple<int, DWORD, DWORD, DWORD, DWORD> RangeOf(HANDLE file, DWORD lengthLow, DWORD lengthHigh,
+                                                    const OVERLAPPED* overlapped) {
+    return {DescriptorOf(file), overlapped->Offset, overlapped->OffsetHigh, lengthLow, lengthHigh};
+}
+
 } // namespace
 
 DWORD WINAPI GetLastError() {
     return lastError;
+}
+
+void WINAPI SetLastError(DWORD error) {
+    lastError = error;
 }
 
 DWORD WINAPI GetCurrentProcessId() {
@@ -144,7 +293,7 @@ DWORD WINAPI GetCurrentProcessId() {
 }
 
 HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD, LPSECURITY_ATTRIBUTES security,
-                          DWORD creation, DWORD, HANDLE templateFile) {
+                          DWORD creation, DWORD attributes, HANDLE templateFile) {
     // Never blocking: opening a FIFO or a device returns at once, for the
     // caller to ask GetFileType what it holds.
     int flags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -158,12 +307,16 @@ HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD, LPSECURITY_ATTRIBUTE
         Fail(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
-    int file = open(name, flags, 0666);
+    // A temporary file is the caller's alone until it takes its place.
+    mode_t mode = attributes & FILE_ATTRIBUTE_TEMPORARY ? 0600 : 0666;
+    Place place;
+    bool found = Walk(name, creation != CREATE_NEW, place);
+    int file = found ? openat(place.folder, place.leaf.c_str(), flags | O_NOFOLLOW, mode) : -1;
     // A file this open makes is the caller's to write, whatever bits the
     // process's mask gave it; only one that was there may be read-only.
     bool made = creation == CREATE_NEW;
-    if (file < 0 && errno == ENOENT && creation == OPEN_ALWAYS) {
-        file = open(name, flags | O_CREAT, 0666);
+    if (found && file < 0 && errno == ENOENT && creation == OPEN_ALWAYS) {
+        file = openat(place.folder, place.leaf.c_str(), flags | O_NOFOLLOW | O_CREAT, mode);
         made = true;
     }
     if (file < 0) {
@@ -182,6 +335,7 @@ HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD, LPSECURITY_ATTRIBUTE
         close(file);
         return INVALID_HANDLE_VALUE;
     }
+    lastError = creation == OPEN_ALWAYS && !made ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS;
     return HandleOf(file);
 }
 
@@ -189,6 +343,11 @@ BOOL WINAPI CloseHandle(HANDLE handle) {
     int file = DescriptorOf(handle);
     if (file < 0)
         return Fail(ERROR_INVALID_HANDLE);
+    {
+        std::lock_guard<std::mutex> guard(locksGuard);
+        lockedRanges.erase(lockedRanges.lower_bound({file, 0, 0, 0, 0}),
+                           lockedRanges.upper_bound({file, ~0u, ~0u, ~0u, ~0u}));
+    }
     // The descriptor is gone even when close reports an interruption.
     return close(file) == 0 || errno == EINTR ? TRUE : FailWithErrno();
 }
@@ -296,18 +455,46 @@ BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow
     if ((flags & ~LOCKFILE_FAIL_IMMEDIATELY) != LOCKFILE_EXCLUSIVE_LOCK || reserved)
         return Fail(ERROR_INVALID_PARAMETER);
     int command = flags & LOCKFILE_FAIL_IMMEDIATELY ? F_OFD_SETLK : F_OFD_SETLKW;
-    return SetLock(file, F_WRLCK, command, lengthLow, lengthHigh, overlapped);
+    if (!SetLock(file, F_WRLCK, command, lengthLow, lengthHigh, overlapped))
+        return FALSE;
+    std::lock_guard<std::mutex> guard(locksGuard);
+    lockedRanges.insert(RangeOf(file, lengthLow, lengthHigh, overlapped));
+    return TRUE;
 }
 
 BOOL WINAPI UnlockFileEx(HANDLE file, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
                          LPOVERLAPPED overlapped) {
-    if (reserved)
+    if (reserved || !overlapped)
         return Fail(ERROR_INVALID_PARAMETER);
-    return SetLock(file, F_UNLCK, F_OFD_SETLK, lengthLow, lengthHigh, overlapped);
+    std::lock_guard<std::mutex> guard(locksGuard);
+    if (lockedRanges.count(RangeOf(file, lengthLow, lengthHigh, overlapped)) == 0)
+        return Fail(ERROR_NOT_LOCKED);
+    if (!SetLock(file, F_UNLCK, F_OFD_SETLK, lengthLow, lengthHigh, overlapped))
+        return FALSE;
+    lockedRanges.erase(RangeOf(file, lengthLow, lengthHigh, overlapped));
+    return TRUE;
+}
+
+DWORD WINAPI GetFileAttributesA(LPCSTR name) {
+    Place place;
+    struct stat status;
+    if (!name || !Walk(name, false, place) ||
+        fstatat(place.folder, place.leaf.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        name ? FailWithErrno() : Fail(ERROR_INVALID_PARAMETER);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    if (S_ISLNK(status.st_mode))
+        return FILE_ATTRIBUTE_REPARSE_POINT;
+    DWORD attributes = (S_ISDIR(status.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0) |
+                       (ReadOnly(status) ? FILE_ATTRIBUTE_READONLY : 0);
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
 }
 
 BOOL WINAPI DeleteFileA(LPCSTR name) {
-    return unlink(name) == 0 ? TRUE : FailWithErrno();
+    Place place;
+    if (!name || !Walk(name, false, place))
+        return name ? FailWithErrno() : Fail(ERROR_INVALID_PARAMETER);
+    return unlinkat(place.folder, place.leaf.c_str(), 0) == 0 ? TRUE : FailWithErrno();
 }
 
 // One rename swaps the files, so the replaced name always holds one of them
@@ -316,21 +503,32 @@ BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWO
                          LPVOID exclude, LPVOID reserved) {
     if (!replaced || !replacement || backup || flags || exclude || reserved)
         return Fail(ERROR_INVALID_PARAMETER);
-    struct stat old;
-    if (stat(replaced, &old) != 0 || !TakeOwnerAndPermissions(replacement, old))
+    Place old, fresh;
+    if (!Walk(replaced, false, old) || !Walk(replacement, false, fresh))
         return FailWithErrno();
-    if (rename(replacement, replaced) != 0)
+    int from = OpenAt(old, O_RDONLY);
+    int to = from < 0 ? -1 : OpenAt(fresh, O_RDONLY);
+    bool taken = to >= 0 && TakeMetadata(from, to);
+    int error = errno;
+    for (int file : {from, to})
+        if (file >= 0)
+            close(file);
+    if (!taken)
+        return Fail(ErrorOf(error));
+    if (renameat(fresh.folder, fresh.leaf.c_str(), old.folder, old.leaf.c_str()) != 0)
         return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
-    SyncFolderOf(replaced);
+    SyncFolder(old);
     return TRUE;
 }
 
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
     if (!existing || !newName || flags != (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return Fail(ERROR_INVALID_PARAMETER);
-    if (rename(existing, newName) != 0)
+    Place from, to;
+    if (!Walk(existing, false, from) || !Walk(newName, false, to) ||
+        renameat(from.folder, from.leaf.c_str(), to.folder, to.leaf.c_str()) != 0)
         return FailWithErrno();
-    SyncFolderOf(newName);
+    SyncFolder(to);
     return TRUE;
 }
 

@@ -7,11 +7,15 @@
 // from regular files), and a folder cannot be opened as a file. A file with
 // no write permission bit for anyone is read-only, as a file with Windows'
 // read-only attribute is: no user may open it for writing, root included.
-// Share modes mean nothing here: any number of handles may have a file open,
-// and only LockFileEx keeps two writers apart. ReplaceFileA swaps the
-// replacement in with one rename, keeping the replaced file's owner, group
-// and permission bits where the system lets it, and syncs the folder so the
-// swap survives a power cut.
+// A symbolic link, anywhere in a name, is followed only where it belongs to
+// the caller or to the owner of the folder it sits in; any other fails with
+// ERROR_ACCESS_DENIED, so that a link another user planted never hands them
+// the caller's rights. Share modes mean nothing here: any number of handles
+// may have a file open, and only LockFileEx keeps two writers apart.
+// ReplaceFileA swaps the replacement in with one rename, giving it the
+// replaced file's owner, group, extended attributes (its ACL among them) and
+// permission bits where the system lets it, and syncs the folder so the swap
+// survives a power cut.
 #pragma once
 
 #include "win_types.h"
@@ -51,7 +55,15 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 #define OPEN_EXISTING 3
 #define OPEN_ALWAYS 4
 
+// Attributes. A file made with FILE_ATTRIBUTE_TEMPORARY may be read and
+// written by its owner alone. GetFileAttributesA reports a file with no write
+// permission bit as read-only, and a link, not followed, as a reparse point.
+#define FILE_ATTRIBUTE_READONLY 0x00000001
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
+#define FILE_ATTRIBUTE_TEMPORARY 0x00000100
+#define FILE_ATTRIBUTE_REPARSE_POINT 0x00000400
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 
 // What GetFileType says of an open handle.
 #define FILE_TYPE_UNKNOWN 0x0000
@@ -81,6 +93,10 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 #define ERROR_FILE_EXISTS 80L
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_DISK_FULL 112L
+// UnlockFileEx: the range is not locked by this handle.
+#define ERROR_NOT_LOCKED 158L
+// CreateFileA with OPEN_ALWAYS, on success: the file was there already.
+#define ERROR_ALREADY_EXISTS 183L
 // ReplaceFileA: neither file was touched; each keeps its name.
 #define ERROR_UNABLE_TO_REMOVE_REPLACED 1175L
 // ReplaceFileA: the replaced file is gone; the replacement keeps its own name.
@@ -89,7 +105,11 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 // replacement keeps its own.
 #define ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 1177L
 
+// With C names, as Windows' own.
+extern "C" {
+
 DWORD WINAPI GetLastError();
+void WINAPI SetLastError(DWORD error);
 DWORD WINAPI GetCurrentProcessId();
 
 // Security attributes and a template file are not supported: pass null.
@@ -119,8 +139,10 @@ DWORD WINAPI GetFullPathNameA(LPCSTR name, DWORD size, LPSTR path, LPSTR* filePa
 // closed, whatever other handles the process closes meanwhile.
 BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
                        LPOVERLAPPED overlapped);
+// Only a range locked by the same handle, given as it was locked.
 BOOL WINAPI UnlockFileEx(HANDLE file, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
                          LPOVERLAPPED overlapped);
+DWORD WINAPI GetFileAttributesA(LPCSTR name);
 BOOL WINAPI DeleteFileA(LPCSTR name);
 // No backup file, no flags: the two pointers at the end stay null.
 BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
@@ -129,3 +151,5 @@ BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWO
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags);
 // The thread waits this long, for a locked file to come free.
 void WINAPI Sleep(DWORD milliseconds);
+
+} // extern "C"

@@ -126,6 +126,11 @@ TEST(FileApi, ReplaceKeepsTheReplacedBitsAndMoveReplacesOutright) {
     EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_NOT_FOUND));
     EXPECT_TRUE(fs::exists(other));
 
+    // A replacement with a second name is not the file a save wrote: refused.
+    fs::create_hard_link(other, dir.Path("zweiter-name.dat"));
+    EXPECT_FALSE(ReplaceFileA(replaced.c_str(), other.c_str(), nullptr, 0, nullptr, nullptr));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+
     // A move takes the moved file's own bits.
     chmod(other.c_str(), 0640);
     ASSERT_TRUE(MoveFileExA(other.c_str(), replaced.c_str(),
@@ -151,5 +156,11 @@ TEST(FileApi, ALockHoldsWhateverElseTheProcessCloses) {
     EXPECT_EQ(range.l_type, F_WRLCK);
     EXPECT_EQ(range.l_len, 0);
     close(other);
+    // Only a range that is locked can be unlocked, once.
+    OVERLAPPED second = {0, 0, 1, 0, nullptr};
+    EXPECT_FALSE(UnlockFileEx(locked, 0, 1, 0, &second));
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_LOCKED));
+    EXPECT_TRUE(UnlockFileEx(locked, 0, 0xFFFFFFFF, 0xFFFFFFFF, &whole));
+    EXPECT_FALSE(UnlockFileEx(locked, 0, 0xFFFFFFFF, 0xFFFFFFFF, &whole));
     EXPECT_TRUE(CloseHandle(locked));
 }

@@ -6,6 +6,7 @@
 #include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fcntl.h>
 #include <sched.h>
@@ -17,13 +18,16 @@
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 #include <random>
 #include <set>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -72,7 +76,34 @@ std::string DeviceNode(const ScratchDir& dir, const char* system, unsigned minor
     return own ? node : system;
 }
 
+// Faults of the file functions, which this program links wrapped: reads fail,
+// a replace loses the old list and fails as Windows may, the next moves fail.
+struct {
+    bool readsFail, replaceLosesTheList;
+    int movesFailing;
+} faults;
+
 } // namespace
+
+extern "C" {
+BOOL __real_ReadFile(HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED);
+BOOL __real_ReplaceFileA(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID);
+BOOL __real_MoveFileExA(LPCSTR, LPCSTR, DWORD);
+BOOL __wrap_ReadFile(HANDLE file, LPVOID to, DWORD count, LPDWORD read, LPOVERLAPPED overlapped) {
+    return faults.readsFail ? (SetLastError(ERROR_LOCK_VIOLATION), FALSE)
+                            : __real_ReadFile(file, to, count, read, overlapped);
+}
+BOOL __wrap_ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
+                         LPVOID exclude, LPVOID reserved) {
+    return faults.replaceLosesTheList && unlink(replaced) == 0
+               ? (SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT), FALSE)
+               : __real_ReplaceFileA(replaced, replacement, backup, flags, exclude, reserved);
+}
+BOOL __wrap_MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
+    return faults.movesFailing-- > 0 ? (SetLastError(ERROR_ACCESS_DENIED), FALSE)
+                                     : __real_MoveFileExA(existing, newName, flags);
+}
+}
 
 TEST(HighscoreFile, ALinkedListWritesTheFileItLeadsToAndTheLinkStays) {
     const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 2600));
@@ -146,6 +177,43 @@ TEST(HighscoreFile, TheListKeepsItsOwnerAndBitsAndAReadOnlyOneStays) {
         EXPECT_EQ(status.st_uid, owner.uid);
         EXPECT_EQ(status.st_gid, owner.gid);
         EXPECT_EQ(FilesIn(dir.root), std::set<std::string>{"highscoreaction.dat"});
+    }
+
+    // So do its attributes and its ACL, in which the group may read nothing, whatever 660 says.
+    ScratchDir dir;
+    std::string list = dir.Write("highscoreaction.dat", kOldBytes);
+    const uint32_t acl[] = {2, 0x60001, ~0u, 0x4, ~0u, 0x60010, ~0u, 0x20, ~0u};
+    ASSERT_EQ(setxattr(list.c_str(), "system.posix_acl_access", acl, sizeof acl, 0), 0);
+    ASSERT_EQ(setxattr(list.c_str(), "user.herkunft", "alt", 3, 0), 0);
+    TableOf("Neu", 77).Save(list.c_str());
+    EXPECT_EQ(ReadBytes(list), image);
+    uint32_t kept[16] = {};
+    EXPECT_EQ(getxattr(list.c_str(), "system.posix_acl_access", kept, sizeof kept),
+              ssize_t(sizeof acl));
+    EXPECT_EQ(memcmp(kept, acl, sizeof acl), 0);
+    EXPECT_EQ(getxattr(list.c_str(), "user.herkunft", kept, sizeof kept), 3);
+}
+
+// Windows fails a read of a list another game holds locked, and may let go of
+// the old list in a swap that fails: the player's list is never lost for it.
+TEST(HighscoreFile, FailingFileFunctionsNeverCostTheList) {
+    ScratchDir dir;
+    std::string list = dir.Write("highscoreaction.dat", kOldBytes);
+    faults.readsFail = true;
+    HighscoreTable table;
+    table.Load(list.c_str());
+    faults.readsFail = false;
+    table.Save(list.c_str());
+    EXPECT_EQ(ReadBytes(list), kOldBytes);
+
+    // A scanner holds the new list for a moment, then for good.
+    const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 2600));
+    for (int movesFailing : {3, 1000}) {
+        faults = {false, true, movesFailing};
+        TableOf("Neu", 2600).Save(list.c_str());
+        faults = {};
+        EXPECT_EQ(ReadBytes(movesFailing > 3 ? Temporary(list, getpid(), 0) : list), image);
+        EXPECT_EQ(FilesIn(dir.root).size(), 1u);
     }
 }
 
@@ -284,7 +352,8 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         bool listExists;
         bool usersOwn; // list and folder belong to the user, else to root
         bool saved;
-        bool heldLocked; // another process holds a lock on the list for good
+        bool heldLocked;      // another process holds a lock on the list for good
+        int letGoAfterMs = 0; // or lets go after this long
     };
     const Case cases[] = {
         {"a read-only list", 0444, 0755, true, true, false, false},
@@ -292,6 +361,7 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         {"a write-only list", 0200, 0755, true, true, false, false},
         {"a writable list in a folder that takes no new file", 0620, 0555, true, true, true, false},
         {"the same list held locked", 0620, 0555, true, true, false, true},
+        {"the same list held locked for a moment", 0620, 0555, true, true, true, true, 300},
         {"no list in a folder that takes no new file", 0, 0555, false, true, false, false},
         // A folder like /tmp: anyone may add files, but only a file's owner may
         // remove or replace it; root's list is open to all for writing.
@@ -322,6 +392,14 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         struct flock whole = {};
         whole.l_type = F_WRLCK;
         ASSERT_TRUE(holder < 0 || fcntl(holder, F_OFD_SETLK, &whole) == 0);
+        // The lock lasts while a child that sleeps holds the last descriptor.
+        pid_t letGo = c.letGoAfterMs ? fork() : -1;
+        if (letGo == 0) {
+            usleep(c.letGoAfterMs * 1000);
+            _exit(0);
+        }
+        if (letGo > 0)
+            close(std::exchange(holder, -1));
 
         bool ran = user.Run([&] {
             HighscoreTable table;
@@ -331,6 +409,8 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
         });
         if (holder >= 0)
             close(holder);
+        if (letGo > 0)
+            waitpid(letGo, nullptr, 0);
         if (!ran)
             GTEST_SKIP() << OrdinaryUser::kSkipMessage;
         chmod(folder.c_str(), 0755);
@@ -344,13 +424,13 @@ TEST(HighscoreFile, AsAnOrdinaryUserListsItMayNotReadOrWriteStayAndLockedFolders
 
 namespace {
 
-// Runs the check in a child process with a tmpfs of 64 KB mounted on the
-// folder, in a mount namespace of its own (a user namespace too where the
+// Runs the check in a child process with a tmpfs mounted on the folder, with
+// the options, in a mount namespace of its own (a user namespace too where the
 // tests do not run as root). The child's exit status is the check's; 77 when
 // no tmpfs could be mounted.
 constexpr int kCannotMount = 77;
 
-int WithSmallDisk(const std::string& folder, const std::function<int()>& check) {
+int WithTmpfs(const std::string& folder, const char* options, const std::function<int()>& check) {
     pid_t child = fork();
     if (child == 0) {
         uid_t uid = geteuid();
@@ -365,7 +445,7 @@ int WithSmallDisk(const std::string& folder, const std::function<int()>& check) 
             WriteBytes("/proc/self/gid_map", std::vector<uint8_t>(gidMap.begin(), gidMap.end()));
         }
         if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
+            mount("tmpfs", folder.c_str(), "tmpfs", 0, options) != 0)
             _exit(kCannotMount);
         _exit(check());
     }
@@ -391,12 +471,13 @@ TEST(HighscoreFile, OnAFullDiskTheSaveFailsAndTheOldListStays) {
     ScratchDir dir;
     std::string folder = dir.Path("disk");
     fs::create_directories(folder);
-    int status = WithSmallDisk(folder, [&] {
+    int status = WithTmpfs(folder, "size=64k", [&] {
         std::string list = folder + "/highscoreaction.dat";
         std::vector<uint8_t> old = ImageOf(TableOf("Alt", 100));
         WriteBytes(list, old);
         FillUp(folder + "/filler");
         TableOf("Neu", 2600).Save(list.c_str());
+        TableOf("Neu", 2600).Save((folder + "/highscorenormal.dat").c_str());
         if (ReadBytes(list) != old)
             return 1;
         return FilesIn(folder) == std::set<std::string>{"filler", "highscoreaction.dat"} ? 0 : 2;
@@ -575,4 +656,18 @@ TEST(HighscoreFile, TwoGamesSavingInPlaceAtOnceLeaveOneOfTheirWholeLists) {
     };
     if (!user.Run([&] { AtEveryMomentOfTwoSaves(first, first, folder, saveAlongside, check); }))
         GTEST_SKIP() << OrdinaryUser::kSkipMessage;
+}
+
+// Without /proc (some containers and chroots) the save cannot ask where the
+// list lies, and goes by its name.
+TEST(HighscoreFile, WithoutProcTheListIsSavedAllTheSame) {
+    ScratchDir dir;
+    const std::vector<uint8_t> image = ImageOf(TableOf("Neu", 2600));
+    int status = WithTmpfs("/proc", "size=4k", [&] {
+        TableOf("Neu", 2600).Save(dir.Path(kList).c_str());
+        return ReadBytes(dir.Path(kList)) == image ? 0 : 1;
+    });
+    if (status == kCannotMount)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    EXPECT_EQ(status, 0);
 }

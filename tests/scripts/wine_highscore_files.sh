@@ -3,7 +3,8 @@
 # list the first made; a list that is a link gets its target written and the link stays; links
 # planted where the save's temporary goes are never followed; a read-only list stays; a writable list
 # in a folder that takes no new file is written in place; a FIFO in place of a list is neither
-# read nor written, and does not hold the program up.
+# read nor written, and does not hold the program up. As root, whom Wine lets open any file
+# for writing, a read-only list stays all the same.
 #
 # The check program is the game's highscore table alone, built by `make windows`.
 set -euo pipefail
@@ -39,7 +40,9 @@ else
 fi
 export HOME="$WORK/home" WINEPREFIX="$WORK/home/wine" WINEARCH=win64 WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml="
+as_root() { HOME="$WORK/root" WINEPREFIX="$WORK/root/wine" "$@"; }
 cleanup() {
+    as_root wineserver -k 2>/dev/null || true
     as_player wineserver -k 2>/dev/null || true
     as_player wineserver -w 2>/dev/null || true
     rm -rf "$WORK"
@@ -118,6 +121,15 @@ chmod 444 "$folder/list.dat"
 check "$folder" save list.dat Bert 300
 [ "$(cat "$folder/list.dat")" = alt ] || fail "the read-only list was written"
 echo "a read-only list stays"
+
+if [ "$(id -u)" = 0 ]; then
+    mkdir "$WORK/root"
+    ln -s list.dat "$folder/link.dat"
+    (cd "$folder" && as_root timeout 600 wine "$CHECK" save list.dat Bert 300 &&
+        as_root wine "$CHECK" save link.dat Bert 300) 2>"$WORK/root.log"
+    [ "$(cat "$folder/list.dat")" = alt ] || fail "root's save wrote the read-only list"
+    echo "a read-only list stays when root saves it, also through a link"
+fi
 
 folder=$(case_folder locked)
 printf 'alt' >"$folder/list.dat"
