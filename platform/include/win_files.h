@@ -87,6 +87,8 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 #define ERROR_PATH_NOT_FOUND 3L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
+// Any call that found no memory for its work.
+#define ERROR_NOT_ENOUGH_MEMORY 8L
 #define ERROR_GEN_FAILURE 31L
 // LockFileEx with LOCKFILE_FAIL_IMMEDIATELY: another handle holds the range.
 #define ERROR_LOCK_VIOLATION 33L

@@ -1,8 +1,40 @@
 #include "tests/win32/message_log.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+
 using namespace win32_test;
+
+namespace {
+
+// While set, every allocation of the program fails, as when memory runs out.
+bool allocationsFail = false;
+
+struct NoMemory {
+    NoMemory() { allocationsFail = true; }
+    ~NoMemory() { allocationsFail = false; }
+};
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    void* block = allocationsFail ? nullptr : std::malloc(size ? size : 1);
+    if (!block) {
+        throw std::bad_alloc();
+    }
+    return block;
+}
+
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
 
 TEST(Win32Windows, MainWindowGeometryAndVisibility) {
     HWND hwnd = MakeMainWindow();
@@ -75,4 +107,32 @@ TEST(Win32Windows, StaleHandlesAreHarmless) {
     msg.hwnd = hwnd;
     msg.message = WM_PAINT;
     EXPECT_EQ(DispatchMessageA(&msg), 0);
+}
+
+TEST(Win32Windows, NoMemoryFailsACallByItsResult) {
+    HWND hwnd = MakeMainWindow();
+    WNDCLASSEXA other = {};
+    other.lpfnWndProc = LoggingProc;
+    other.lpszClassName = "Other";
+    const auto toldNoMemory = [](bool failed) {
+        const bool told = failed && GetLastError() == ERROR_NOT_ENOUGH_MEMORY;
+        SetLastError(ERROR_SUCCESS);
+        return told;
+    };
+    bool told[5] = {};
+    {
+        NoMemory noMemory;
+        told[0] = toldNoMemory(RegisterClassExA(&other) == 0);
+        told[1] = toldNoMemory(!CreateWindowExA(0, "GameWindow", "", 0, 0, 0, 10, 10, nullptr,
+                                                nullptr, nullptr, nullptr));
+        told[2] = toldNoMemory(!MessageBoxA(hwnd, "A text longer than a short string", "", 0));
+        told[3] =
+            toldNoMemory(DialogBoxParamA(
+                             nullptr, MAKEINTRESOURCEA(103), hwnd,
+                             [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0) == -1);
+        told[4] =
+            toldNoMemory(CreateFileA("/a/name/longer/than/a/short/string", GENERIC_READ, 0, nullptr,
+                                     OPEN_EXISTING, 0, nullptr) == INVALID_HANDLE_VALUE);
+    }
+    EXPECT_THAT(told, ::testing::Each(true));
 }
