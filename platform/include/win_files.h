@@ -15,7 +15,8 @@
 // ReplaceFileA swaps the replacement in with one rename, giving it the
 // replaced file's owner, group, extended attributes (its ACL among them) and
 // permission bits where the system lets it, and syncs the folder so the swap
-// survives a power cut.
+// survives a power cut. A call that finds no memory fails with
+// ERROR_NOT_ENOUGH_MEMORY, never by an exception.
 #pragma once
 
 #include "win_types.h"

@@ -128,4 +128,9 @@ TEST(Win32Windows, NoMemoryFailsACallByItsResult) {
                                      OPEN_EXISTING, 0, nullptr) == INVALID_HANDLE_VALUE);
     }
     EXPECT_THAT(told, ::testing::Each(true));
+
+    // The procedure's own lack of memory, under a box, is the program's to see.
+    ShowWindow(hwnd, SW_SHOW);
+    OnMessage() = [](HWND, UINT, WPARAM, LPARAM) { throw std::bad_alloc(); };
+    EXPECT_THROW(MessageBoxA(hwnd, "", "", 0), std::bad_alloc);
 }
