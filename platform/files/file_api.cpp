@@ -2,6 +2,8 @@
 // descriptor, errno becomes the last-error code.
 #include <windows.h>
 
+#include "platform/win_out_of_memory.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -10,6 +12,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <linux/limits.h>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <string>
@@ -17,7 +20,8 @@
 #include <sys/xattr.h>
 #include <tuple>
 #include <unistd.h>
-#include <vector>
+
+using win32::ResultWithinMemory;
 
 namespace {
 
@@ -43,6 +47,8 @@ DWORD ErrorOf(int error) {
         return ERROR_DISK_FULL;
     case EBADF:
         return ERROR_INVALID_HANDLE;
+    case ENOMEM:
+        return ERROR_NOT_ENOUGH_MEMORY;
     default:
         return ERROR_GEN_FAILURE;
     }
@@ -97,16 +103,13 @@ bool MayFollow(int folder, const struct stat& link) {
     return link.st_uid == geteuid() || (fstat(folder, &owner) == 0 && owner.st_uid == link.st_uid);
 }
 
-// The target of the link the descriptor holds, the very link whose owner was asked.
-bool ReadLink(int link, std::string& target) {
-    char bytes[PATH_MAX];
-    ssize_t length = readlinkat(link, "", bytes, sizeof bytes);
-    if (length == sizeof bytes)
+// The target of the link the descriptor holds, the very link whose owner was
+// asked: its length, or 0 with errno set.
+size_t ReadLink(int link, char (&target)[PATH_MAX]) {
+    ssize_t length = readlinkat(link, "", target, sizeof target);
+    if (length == sizeof target)
         errno = ENAMETOOLONG;
-    if (length <= 0 || length == sizeof bytes)
-        return false;
-    target.assign(bytes, static_cast<size_t>(length));
-    return true;
+    return length <= 0 || length == sizeof target ? 0 : static_cast<size_t>(length);
 }
 
 // Closes a descriptor a failed step leaves behind.
@@ -147,15 +150,17 @@ bool Walk(const char* path, bool followLast, Place& place) {
         if (fstat(next, &status) != 0)
             return Abandon(next, errno);
         if (S_ISLNK(status.st_mode)) {
-            std::string target;
-            int error = !MayFollow(place.folder, status) ? EACCES
-                        : ++links > kMaxLinks            ? ELOOP
-                        : !ReadLink(next, target)        ? errno
-                                                         : 0;
+            // Read onto the stack: nothing may fail for memory while the link is open.
+            char target[PATH_MAX];
+            size_t length = 0;
+            int error = !MayFollow(place.folder, status)         ? EACCES
+                        : ++links > kMaxLinks                    ? ELOOP
+                        : (length = ReadLink(next, target)) == 0 ? errno
+                                                                 : 0;
             if (error)
                 return Abandon(next, error);
             close(next);
-            rest.insert(0, target);
+            rest.insert(0, target, length);
             if (target[0] == '/') {
                 close(place.folder);
                 place.folder = OpenFolder("/");
@@ -196,14 +201,20 @@ bool ReadOnly(const struct stat& status) {
 // the permission bits alone could open the file to a group the ACL kept out.
 bool CopyAttributes(int from, int to) {
     static const char kAcl[] = "system.posix_acl_access";
-    std::vector<char> names(XATTR_LIST_MAX), value(XATTR_SIZE_MAX);
-    ssize_t length = flistxattr(from, names.data(), names.size());
+    // Without exceptions, for the caller's descriptors to be closed.
+    std::unique_ptr<char[]> names(new (std::nothrow) char[XATTR_LIST_MAX]);
+    std::unique_ptr<char[]> value(new (std::nothrow) char[XATTR_SIZE_MAX]);
+    if (!names || !value) {
+        errno = ENOMEM;
+        return false;
+    }
+    ssize_t length = flistxattr(from, names.get(), XATTR_LIST_MAX);
     if (length < 0)
         return errno == ENOTSUP;
     (void)!fremovexattr(to, kAcl);
-    for (const char* name = names.data(); name < names.data() + length; name += strlen(name) + 1) {
-        ssize_t size = fgetxattr(from, name, value.data(), value.size());
-        bool copied = size >= 0 && fsetxattr(to, name, value.data(), size_t(size), 0) == 0;
+    for (const char* name = names.get(); name < names.get() + length; name += strlen(name) + 1) {
+        ssize_t size = fgetxattr(from, name, value.get(), XATTR_SIZE_MAX);
+        bool copied = size >= 0 && fsetxattr(to, name, value.get(), size_t(size), 0) == 0;
         if (!copied && strcmp(name, kAcl) == 0) {
             errno = EACCES;
             return false;
@@ -239,11 +250,12 @@ int OpenAt(const Place& place, int flags) {
 
 // Hands a path out as the path functions do: its length without the 0 byte,
 // or the size it needs, 0 byte included, leaving a buffer too small alone.
-DWORD CopyPath(const std::string& from, LPSTR path, DWORD size) {
-    if (from.size() >= size)
-        return static_cast<DWORD>(from.size()) + 1;
-    memcpy(path, from.c_str(), from.size() + 1);
-    return static_cast<DWORD>(from.size());
+DWORD CopyPath(const char* from, size_t length, LPSTR path, DWORD size) {
+    if (length >= size)
+        return static_cast<DWORD>(length) + 1;
+    memcpy(path, from, length);
+    path[length] = '\0';
+    return static_cast<DWORD>(length);
 }
 
 // A lock of the open file description, not of the process: a process's own
@@ -294,49 +306,51 @@ DWORD WINAPI GetCurrentProcessId() {
 
 HANDLE WINAPI CreateFileA(LPCSTR name, DWORD access, DWORD, LPSECURITY_ATTRIBUTES security,
                           DWORD creation, DWORD attributes, HANDLE templateFile) {
-    // Never blocking: opening a FIFO or a device returns at once, for the
-    // caller to ask GetFileType what it holds.
-    int flags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    bool reads = access & GENERIC_READ, writes = access & GENERIC_WRITE;
-    flags |= reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY;
-    if (creation == CREATE_NEW)
-        flags |= O_CREAT | O_EXCL; // O_EXCL fails on a link in the name's place
-    else if (creation != OPEN_EXISTING && creation != OPEN_ALWAYS)
-        name = nullptr;
-    if (!name || security || templateFile) {
-        Fail(ERROR_INVALID_PARAMETER);
-        return INVALID_HANDLE_VALUE;
-    }
-    // A temporary file is the caller's alone until it takes its place.
-    mode_t mode = attributes & FILE_ATTRIBUTE_TEMPORARY ? 0600 : 0666;
-    Place place;
-    bool found = Walk(name, creation != CREATE_NEW, place);
-    int file = found ? openat(place.folder, place.leaf.c_str(), flags | O_NOFOLLOW, mode) : -1;
-    // A file this open makes is the caller's to write, whatever bits the
-    // process's mask gave it; only one that was there may be read-only.
-    bool made = creation == CREATE_NEW;
-    if (found && file < 0 && errno == ENOENT && creation == OPEN_ALWAYS) {
-        file = openat(place.folder, place.leaf.c_str(), flags | O_NOFOLLOW | O_CREAT, mode);
-        made = true;
-    }
-    if (file < 0) {
-        FailWithErrno();
-        return INVALID_HANDLE_VALUE;
-    }
-    // A folder is no file, as on Windows without backup semantics, and a
-    // read-only file takes no writing.
-    struct stat status;
-    int error = fstat(file, &status) != 0             ? errno
-                : S_ISDIR(status.st_mode)             ? EISDIR
-                : writes && !made && ReadOnly(status) ? EACCES
-                                                      : 0;
-    if (error) {
-        Fail(ErrorOf(error));
-        close(file);
-        return INVALID_HANDLE_VALUE;
-    }
-    lastError = creation == OPEN_ALWAYS && !made ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS;
-    return HandleOf(file);
+    return ResultWithinMemory<HANDLE>(INVALID_HANDLE_VALUE, [&]() -> HANDLE {
+        // Never blocking: opening a FIFO or a device returns at once, for the
+        // caller to ask GetFileType what it holds.
+        int flags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        bool reads = access & GENERIC_READ, writes = access & GENERIC_WRITE;
+        flags |= reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY;
+        if (creation == CREATE_NEW)
+            flags |= O_CREAT | O_EXCL; // O_EXCL fails on a link in the name's place
+        else if (creation != OPEN_EXISTING && creation != OPEN_ALWAYS)
+            name = nullptr;
+        if (!name || security || templateFile) {
+            Fail(ERROR_INVALID_PARAMETER);
+            return INVALID_HANDLE_VALUE;
+        }
+        // A temporary file is the caller's alone until it takes its place.
+        mode_t mode = attributes & FILE_ATTRIBUTE_TEMPORARY ? 0600 : 0666;
+        Place place;
+        bool found = Walk(name, creation != CREATE_NEW, place);
+        int file = found ? openat(place.folder, place.leaf.c_str(), flags | O_NOFOLLOW, mode) : -1;
+        // A file this open makes is the caller's to write, whatever bits the
+        // process's mask gave it; only one that was there may be read-only.
+        bool made = creation == CREATE_NEW;
+        if (found && file < 0 && errno == ENOENT && creation == OPEN_ALWAYS) {
+            file = openat(place.folder, place.leaf.c_str(), flags | O_NOFOLLOW | O_CREAT, mode);
+            made = true;
+        }
+        if (file < 0) {
+            FailWithErrno();
+            return INVALID_HANDLE_VALUE;
+        }
+        // A folder is no file, as on Windows without backup semantics, and a
+        // read-only file takes no writing.
+        struct stat status;
+        int error = fstat(file, &status) != 0             ? errno
+                    : S_ISDIR(status.st_mode)             ? EISDIR
+                    : writes && !made && ReadOnly(status) ? EACCES
+                                                          : 0;
+        if (error) {
+            Fail(ErrorOf(error));
+            close(file);
+            return INVALID_HANDLE_VALUE;
+        }
+        lastError = creation == OPEN_ALWAYS && !made ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS;
+        return HandleOf(file);
+    });
 }
 
 BOOL WINAPI CloseHandle(HANDLE handle) {
@@ -436,18 +450,21 @@ DWORD WINAPI GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size, DWOR
         return FailWithErrno();
     if (length == sizeof target || target[0] != '/')
         return Fail(ERROR_GEN_FAILURE); // too long, or no name in a folder (a pipe)
-    return CopyPath(std::string(target, length), path, size);
+    return CopyPath(target, size_t(length), path, size);
 }
 
 DWORD WINAPI GetFullPathNameA(LPCSTR name, DWORD size, LPSTR path, LPSTR* filePart) {
     if (!name || !*name || filePart || (!path && size))
         return Fail(ERROR_INVALID_PARAMETER);
     if (name[0] == '/')
-        return CopyPath(name, path, size);
+        return CopyPath(name, strlen(name), path, size);
     char folder[PATH_MAX];
     if (!getcwd(folder, sizeof folder))
         return FailWithErrno();
-    return CopyPath(std::string(folder) + (strcmp(folder, "/") ? "/" : "") + name, path, size);
+    return ResultWithinMemory<DWORD>(0, [&] {
+        std::string full = std::string(folder) + (strcmp(folder, "/") ? "/" : "") + name;
+        return CopyPath(full.data(), full.size(), path, size);
+    });
 }
 
 BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
@@ -458,8 +475,14 @@ BOOL WINAPI LockFileEx(HANDLE file, DWORD flags, DWORD reserved, DWORD lengthLow
     if (!SetLock(file, F_WRLCK, command, lengthLow, lengthHigh, overlapped))
         return FALSE;
     std::lock_guard<std::mutex> guard(locksGuard);
-    lockedRanges.insert(RangeOf(file, lengthLow, lengthHigh, overlapped));
-    return TRUE;
+    BOOL recorded = ResultWithinMemory<BOOL>(FALSE, [&] {
+        lockedRanges.insert(RangeOf(file, lengthLow, lengthHigh, overlapped));
+        return TRUE;
+    });
+    // A lock left out of the record could never be unlocked, so none is kept.
+    if (!recorded)
+        SetLock(file, F_UNLCK, F_OFD_SETLK, lengthLow, lengthHigh, overlapped);
+    return recorded;
 }
 
 BOOL WINAPI UnlockFileEx(HANDLE file, DWORD reserved, DWORD lengthLow, DWORD lengthHigh,
@@ -476,60 +499,68 @@ BOOL WINAPI UnlockFileEx(HANDLE file, DWORD reserved, DWORD lengthLow, DWORD len
 }
 
 DWORD WINAPI GetFileAttributesA(LPCSTR name) {
-    Place place;
-    struct stat status;
-    if (!name || !Walk(name, false, place) ||
-        fstatat(place.folder, place.leaf.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-        name ? FailWithErrno() : Fail(ERROR_INVALID_PARAMETER);
-        return INVALID_FILE_ATTRIBUTES;
-    }
-    if (S_ISLNK(status.st_mode))
-        return FILE_ATTRIBUTE_REPARSE_POINT;
-    DWORD attributes = (S_ISDIR(status.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0) |
-                       (ReadOnly(status) ? FILE_ATTRIBUTE_READONLY : 0);
-    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+    return ResultWithinMemory<DWORD>(INVALID_FILE_ATTRIBUTES, [&]() -> DWORD {
+        Place place;
+        struct stat status;
+        if (!name || !Walk(name, false, place) ||
+            fstatat(place.folder, place.leaf.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+            name ? FailWithErrno() : Fail(ERROR_INVALID_PARAMETER);
+            return INVALID_FILE_ATTRIBUTES;
+        }
+        if (S_ISLNK(status.st_mode))
+            return FILE_ATTRIBUTE_REPARSE_POINT;
+        DWORD attributes = (S_ISDIR(status.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0) |
+                           (ReadOnly(status) ? FILE_ATTRIBUTE_READONLY : 0);
+        return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+    });
 }
 
 BOOL WINAPI DeleteFileA(LPCSTR name) {
-    Place place;
-    if (!name || !Walk(name, false, place))
-        return name ? FailWithErrno() : Fail(ERROR_INVALID_PARAMETER);
-    return unlinkat(place.folder, place.leaf.c_str(), 0) == 0 ? TRUE : FailWithErrno();
+    return ResultWithinMemory<BOOL>(FALSE, [&]() -> BOOL {
+        Place place;
+        if (!name || !Walk(name, false, place))
+            return name ? FailWithErrno() : Fail(ERROR_INVALID_PARAMETER);
+        return unlinkat(place.folder, place.leaf.c_str(), 0) == 0 ? TRUE : FailWithErrno();
+    });
 }
 
 // One rename swaps the files, so the replaced name always holds one of them
 // whole; a failed rename leaves both as they were.
 BOOL WINAPI ReplaceFileA(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
                          LPVOID exclude, LPVOID reserved) {
-    if (!replaced || !replacement || backup || flags || exclude || reserved)
-        return Fail(ERROR_INVALID_PARAMETER);
-    Place old, fresh;
-    if (!Walk(replaced, false, old) || !Walk(replacement, false, fresh))
-        return FailWithErrno();
-    int from = OpenAt(old, O_RDONLY);
-    int to = from < 0 ? -1 : OpenAt(fresh, O_RDONLY);
-    bool taken = to >= 0 && TakeMetadata(from, to);
-    int error = errno;
-    for (int file : {from, to})
-        if (file >= 0)
-            close(file);
-    if (!taken)
-        return Fail(ErrorOf(error));
-    if (renameat(fresh.folder, fresh.leaf.c_str(), old.folder, old.leaf.c_str()) != 0)
-        return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
-    SyncFolder(old);
-    return TRUE;
+    return ResultWithinMemory<BOOL>(FALSE, [&]() -> BOOL {
+        if (!replaced || !replacement || backup || flags || exclude || reserved)
+            return Fail(ERROR_INVALID_PARAMETER);
+        Place old, fresh;
+        if (!Walk(replaced, false, old) || !Walk(replacement, false, fresh))
+            return FailWithErrno();
+        int from = OpenAt(old, O_RDONLY);
+        int to = from < 0 ? -1 : OpenAt(fresh, O_RDONLY);
+        bool taken = to >= 0 && TakeMetadata(from, to);
+        int error = errno;
+        for (int file : {from, to})
+            if (file >= 0)
+                close(file);
+        if (!taken)
+            return Fail(ErrorOf(error));
+        if (renameat(fresh.folder, fresh.leaf.c_str(), old.folder, old.leaf.c_str()) != 0)
+            return Fail(ERROR_UNABLE_TO_REMOVE_REPLACED);
+        SyncFolder(old);
+        return TRUE;
+    });
 }
 
 BOOL WINAPI MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
-    if (!existing || !newName || flags != (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return Fail(ERROR_INVALID_PARAMETER);
-    Place from, to;
-    if (!Walk(existing, false, from) || !Walk(newName, false, to) ||
-        renameat(from.folder, from.leaf.c_str(), to.folder, to.leaf.c_str()) != 0)
-        return FailWithErrno();
-    SyncFolder(to);
-    return TRUE;
+    return ResultWithinMemory<BOOL>(FALSE, [&]() -> BOOL {
+        if (!existing || !newName || flags != (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return Fail(ERROR_INVALID_PARAMETER);
+        Place from, to;
+        if (!Walk(existing, false, from) || !Walk(newName, false, to) ||
+            renameat(from.folder, from.leaf.c_str(), to.folder, to.leaf.c_str()) != 0)
+            return FailWithErrno();
+        SyncFolder(to);
+        return TRUE;
+    });
 }
 
 void WINAPI Sleep(DWORD milliseconds) {

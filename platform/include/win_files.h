@@ -15,7 +15,8 @@
 // ReplaceFileA swaps the replacement in with one rename, giving it the
 // replaced file's owner, group, extended attributes (its ACL among them) and
 // permission bits where the system lets it, and syncs the folder so the swap
-// survives a power cut.
+// survives a power cut. A call that finds no memory fails with
+// ERROR_NOT_ENOUGH_MEMORY, never by an exception.
 #pragma once
 
 #include "win_types.h"
@@ -87,6 +88,8 @@ typedef LARGE_INTEGER* PLARGE_INTEGER;
 #define ERROR_PATH_NOT_FOUND 3L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
+// Any call that found no memory for its work.
+#define ERROR_NOT_ENOUGH_MEMORY 8L
 #define ERROR_GEN_FAILURE 31L
 // LockFileEx with LOCKFILE_FAIL_IMMEDIATELY: another handle holds the range.
 #define ERROR_LOCK_VIOLATION 33L

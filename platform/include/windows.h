@@ -7,6 +7,10 @@
 // windows on a display; a headless backend (platform/win32_headless.h) keeps
 // them in memory and plays a scripted user for tests.
 //
+// A call that finds no memory fails with its documented result and
+// ERROR_NOT_ENOUGH_MEMORY; no call lets an exception of its own out, while
+// one thrown by the program's window or dialog procedure reaches the program.
+//
 // A resource compiler reads this file too (it defines RC_INVOKED): it sees the
 // defines alone, the types and functions are kept from it.
 #pragma once

@@ -1,5 +1,6 @@
 #include "platform/win32/backend.h"
 #include "platform/win32/classes.h"
+#include "platform/win_out_of_memory.h"
 
 #include <cstring>
 
@@ -39,13 +40,15 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* record) {
         IS_INTRESOURCE(record->lpszClassName) || FindClass(record->lpszClassName)) {
         return 0;
     }
-    auto windowClass = std::make_unique<WindowClass>();
-    windowClass->name = record->lpszClassName;
-    windowClass->record = *record;
-    windowClass->record.lpszClassName = windowClass->name.c_str();
-    windowClass->registered = true;
-    state().classes.push_back(std::move(windowClass));
-    return AtomOf(state().classes.size() - 1);
+    return ResultWithinMemory<ATOM>(0, [&] {
+        auto windowClass = std::make_unique<WindowClass>();
+        windowClass->name = record->lpszClassName;
+        windowClass->record = *record;
+        windowClass->record.lpszClassName = windowClass->name.c_str();
+        windowClass->registered = true;
+        state().classes.push_back(std::move(windowClass));
+        return AtomOf(state().classes.size() - 1);
+    });
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE) {

@@ -3,6 +3,7 @@
 #include "platform/win32/messages.h"
 #include "platform/win32/resource/compiled_resources.h"
 #include "platform/win32/resource/dialog_template.h"
+#include "platform/win_out_of_memory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,6 +19,8 @@ void PlaceInUnits(Window& window, int x, int y, int width, int height) {
     window.unitsHeight = height;
 }
 
+// Made whole, with room to keep it, before the backend shows it and it is
+// kept: a dialog that finds no memory leaves no window behind.
 Window& CreateDialogWindow(int templateId, const DialogTemplate& layout, Window* owner,
                            DLGPROC proc, HINSTANCE instance) {
     auto dialog = std::make_unique<Window>();
@@ -31,7 +34,7 @@ Window& CreateDialogWindow(int templateId, const DialogTemplate& layout, Window*
     dialog->templateId = templateId;
     PlaceInUnits(*dialog, layout.x, layout.y, layout.width, layout.height);
     Window* made = dialog.get();
-    state().windows.push_back(std::move(dialog));
+    std::vector<std::unique_ptr<Window>> controls;
     for (const DialogControlTemplate& entry : layout.controls) {
         auto control = std::make_unique<Window>();
         control->kind = WindowKind::Control;
@@ -42,7 +45,14 @@ Window& CreateDialogWindow(int templateId, const DialogTemplate& layout, Window*
         control->controlId = entry.id;
         PlaceInUnits(*control, entry.x, entry.y, entry.width, entry.height);
         made->controls.push_back(control.get());
-        state().windows.push_back(std::move(control));
+        controls.push_back(std::move(control));
+    }
+    auto& windows = state().windows;
+    windows.reserve(windows.size() + 1 + controls.size());
+    backend().DialogCreated(*made);
+    windows.push_back(std::move(dialog));
+    for (auto& control : controls) {
+        windows.push_back(std::move(control));
     }
     return *made;
 }
@@ -95,22 +105,27 @@ using namespace win32;
 
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,
                                DLGPROC dialogProc, LPARAM initParam) {
-    FoundResource found;
-    DialogTemplate layout;
-    const bool readable =
-        IS_INTRESOURCE(templateName) &&
-        FindResourceIn(ProgramResources(), ResourceType::Dialog, LOWORD(templateName), found) &&
-        ReadDialogTemplate(found.data, layout);
     Window* ownerWindow = LiveWindow(owner);
     if (owner && !ownerWindow) {
         return 0;
     }
-    if (!readable || !dialogProc) {
+    // Only the making: the procedure's messages and the modal loop run the
+    // program's own code, whose exceptions are its own.
+    Window* made = ResultWithinMemory<Window*>(nullptr, [&]() -> Window* {
+        FoundResource found;
+        DialogTemplate layout;
+        if (!IS_INTRESOURCE(templateName) || !dialogProc ||
+            !FindResourceIn(ProgramResources(), ResourceType::Dialog, LOWORD(templateName),
+                            found) ||
+            !ReadDialogTemplate(found.data, layout)) {
+            return nullptr;
+        }
+        return &CreateDialogWindow(LOWORD(templateName), layout, ownerWindow, dialogProc, instance);
+    });
+    if (!made) {
         return -1;
     }
-    Window& dialog =
-        CreateDialogWindow(LOWORD(templateName), layout, ownerWindow, dialogProc, instance);
-    backend().DialogCreated(dialog);
+    Window& dialog = *made;
     Window* first = FirstTabStop(dialog);
     if (SendTo(dialog, WM_INITDIALOG, (WPARAM)first, initParam) && first) {
         FocusControl(*first);

@@ -2,6 +2,7 @@
 #include "platform/win32/cp1252.h"
 #include "platform/win32/resource/compiled_resources.h"
 #include "platform/win32/resource/menu_template.h"
+#include "platform/win_out_of_memory.h"
 
 namespace win32 {
 
@@ -54,23 +55,25 @@ std::unique_ptr<HMENU__> BuildMenu(const std::vector<MenuTemplateItem>& entries)
 using namespace win32;
 
 HICON WINAPI LoadIconA(HINSTANCE, LPCSTR name) {
-    return SharedIcon(false, name);
+    return ResultWithinMemory<HICON>(nullptr, [&] { return SharedIcon(false, name); });
 }
 
 HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR name) {
-    return SharedIcon(true, name);
+    return ResultWithinMemory<HCURSOR>(nullptr, [&] { return SharedIcon(true, name); });
 }
 
 HMENU WINAPI LoadMenuA(HINSTANCE, LPCSTR name) {
-    FoundResource found;
-    std::vector<MenuTemplateItem> bar;
-    if (!IS_INTRESOURCE(name) ||
-        !FindResourceIn(ProgramResources(), ResourceType::Menu, LOWORD(name), found) ||
-        !ReadMenuTemplate(found.data, bar)) {
-        return nullptr;
-    }
-    state().menus.push_back(BuildMenu(bar));
-    return state().menus.back().get();
+    return ResultWithinMemory<HMENU>(nullptr, [&]() -> HMENU {
+        FoundResource found;
+        std::vector<MenuTemplateItem> bar;
+        if (!IS_INTRESOURCE(name) ||
+            !FindResourceIn(ProgramResources(), ResourceType::Menu, LOWORD(name), found) ||
+            !ReadMenuTemplate(found.data, bar)) {
+            return nullptr;
+        }
+        state().menus.push_back(BuildMenu(bar));
+        return state().menus.back().get();
+    });
 }
 
 HGDIOBJ WINAPI GetStockObject(int object) {

@@ -1,6 +1,7 @@
 #include "platform/win32/messages.h"
 
 #include "platform/win32/menus.h"
+#include "platform/win_out_of_memory.h"
 
 #include <algorithm>
 
@@ -23,7 +24,12 @@ void Queue(Window& window, UINT message, WPARAM wParam, LPARAM lParam, bool inpu
     waiting.msg.wParam = wParam;
     waiting.msg.lParam = lParam;
     waiting.input = input;
-    state().posted.push_back(waiting);
+    // The backend posts from inside its toolkit's event handlers, where no
+    // exception may go: a message with no room is lost, as on a full queue.
+    ResultWithinMemory(false, [&] {
+        state().posted.push_back(waiting);
+        return true;
+    });
 }
 
 void DropInputForDisabledWindows() {

@@ -1,6 +1,7 @@
 #include "platform/win32/backend.h"
 #include "platform/win32/classes.h"
 #include "platform/win32/messages.h"
+#include "platform/win_out_of_memory.h"
 
 #include <mmsystem.h>
 
@@ -50,43 +51,47 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
     if (!windowClass || (style & WS_CHILD) || width < 0 || height < 0) {
         return nullptr;
     }
-    auto window = std::make_unique<Window>();
-    window->windowClass = windowClass;
-    window->className = windowClass->name;
-    window->text = windowName ? windowName : "";
-    window->style = style;
-    window->instance = instance;
-    window->proc = windowClass->record.lpfnWndProc;
-    window->x = x;
-    window->y = y;
-    window->width = width;
-    window->height = height;
-    if (!menu && windowClass->record.lpszMenuName) {
-        menu = LoadMenuA(windowClass->record.hInstance, windowClass->record.lpszMenuName);
-    }
-    if (menu) {
+    return ResultWithinMemory<HWND>(nullptr, [&] {
+        // Room first, so that a window the backend has made is never lost.
+        state().windows.reserve(state().windows.size() + 1);
+        auto window = std::make_unique<Window>();
+        window->windowClass = windowClass;
+        window->className = windowClass->name;
+        window->text = windowName ? windowName : "";
+        window->style = style;
+        window->instance = instance;
+        window->proc = windowClass->record.lpfnWndProc;
+        window->x = x;
+        window->y = y;
+        window->width = width;
+        window->height = height;
+        if (!menu && windowClass->record.lpszMenuName) {
+            menu = LoadMenuA(windowClass->record.hInstance, windowClass->record.lpszMenuName);
+        }
         window->menu = menu;
-        AttachMenu(menu, window.get());
-    }
-    int frameX = 0;
-    int frameY = 0;
-    if (HasCaption(style)) {
-        frameX = 2 * kBorder;
-        frameY = 2 * kBorder + kCaption;
-    }
-    if (menu) {
-        frameY += kMenuBar;
-    }
-    window->surface.clientWidth = std::max(0, width - frameX);
-    window->surface.clientHeight = std::max(0, height - frameY);
+        int frameX = 0;
+        int frameY = 0;
+        if (HasCaption(style)) {
+            frameX = 2 * kBorder;
+            frameY = 2 * kBorder + kCaption;
+        }
+        if (menu) {
+            frameY += kMenuBar;
+        }
+        window->surface.clientWidth = std::max(0, width - frameX);
+        window->surface.clientHeight = std::max(0, height - frameY);
 
-    Window* created = window.get();
-    state().windows.push_back(std::move(window));
-    backend().WindowCreated(*created);
-    if (style & WS_VISIBLE) {
-        ShowWindow(created, SW_SHOW);
-    }
-    return created;
+        Window* created = window.get();
+        backend().WindowCreated(*created);
+        state().windows.push_back(std::move(window));
+        if (menu) {
+            AttachMenu(menu, created);
+        }
+        if (style & WS_VISIBLE) {
+            ShowWindow(created, SW_SHOW);
+        }
+        return created;
+    });
 }
 
 BOOL WINAPI DestroyWindow(HWND hwnd) {
@@ -140,9 +145,11 @@ BOOL WINAPI SetWindowTextA(HWND hwnd, LPCSTR text) {
     if (!window) {
         return FALSE;
     }
-    window->text = text ? text : "";
-    backend().WindowTextChanged(*window);
-    return TRUE;
+    return ResultWithinMemory<BOOL>(FALSE, [&] {
+        window->text = text ? text : "";
+        backend().WindowTextChanged(*window);
+        return TRUE;
+    });
 }
 
 int WINAPI GetSystemMetrics(int index) {

@@ -1,8 +1,37 @@
 #include "tests/win32/message_log.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+
 using namespace win32_test;
+
+namespace {
+
+// While set, every allocation of the program fails, as when memory runs out.
+bool allocationsFail = false;
+
+struct NoMemory {
+    NoMemory() { allocationsFail = true; }
+    ~NoMemory() { allocationsFail = false; }
+};
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    void* block = allocationsFail ? nullptr : std::malloc(size ? size : 1);
+    return block ? block : throw std::bad_alloc();
+}
+
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
 
 TEST(Win32Windows, MainWindowGeometryAndVisibility) {
     HWND hwnd = MakeMainWindow();
@@ -75,4 +104,33 @@ TEST(Win32Windows, StaleHandlesAreHarmless) {
     msg.hwnd = hwnd;
     msg.message = WM_PAINT;
     EXPECT_EQ(DispatchMessageA(&msg), 0);
+}
+
+TEST(Win32Windows, NoMemoryFailsACallByItsResult) {
+    HWND hwnd = MakeMainWindow();
+    const auto toldNoMemory = [](bool failed) {
+        const bool told = failed && GetLastError() == ERROR_NOT_ENOUGH_MEMORY;
+        SetLastError(ERROR_SUCCESS);
+        return told;
+    };
+    bool told[4] = {};
+    {
+        NoMemory noMemory;
+        told[0] = toldNoMemory(!CreateWindowExA(0, "GameWindow", "", 0, 0, 0, 10, 10, nullptr,
+                                                nullptr, nullptr, nullptr));
+        told[1] = toldNoMemory(!MessageBoxA(hwnd, "A text longer than a short string", "", 0));
+        told[2] =
+            toldNoMemory(DialogBoxParamA(
+                             nullptr, MAKEINTRESOURCEA(103), hwnd,
+                             [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0) == -1);
+        told[3] =
+            toldNoMemory(CreateFileA("/a/name/longer/than/a/short/string", GENERIC_READ, 0, nullptr,
+                                     OPEN_EXISTING, 0, nullptr) == INVALID_HANDLE_VALUE);
+    }
+    EXPECT_THAT(told, ::testing::Each(true));
+
+    // The procedure's own lack of memory, under a box, is the program's to see.
+    ShowWindow(hwnd, SW_SHOW);
+    OnMessage() = [](HWND, UINT, WPARAM, LPARAM) { throw std::bad_alloc(); };
+    EXPECT_THROW(MessageBoxA(hwnd, "", "", 0), std::bad_alloc);
 }

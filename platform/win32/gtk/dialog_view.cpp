@@ -5,6 +5,7 @@
 #include "platform/win32/gtk/dialog_units.h"
 #include "platform/win32/gtk/modal_window.h"
 #include "platform/win32/messages.h"
+#include "platform/win_out_of_memory.h"
 
 using namespace win32;
 
@@ -26,7 +27,11 @@ void OnClicked(GtkButton*, gpointer data) {
 
 void OnEdited(GtkEditable* editable, gpointer data) {
     auto* control = static_cast<Window*>(data);
-    control->text = Utf8ToCp1252(gtk_entry_get_text(GTK_ENTRY(editable)));
+    // No exception may leave a GTK handler: an edit with no room is not taken.
+    ResultWithinMemory(false, [&] {
+        control->text = Utf8ToCp1252(gtk_entry_get_text(GTK_ENTRY(editable)));
+        return true;
+    });
 }
 
 gboolean OnFocusIn(GtkWidget*, GdkEvent*, gpointer data) {
